@@ -1,0 +1,498 @@
+// Checks the compiled-in pictures and fonts against what the board, the pieces and the
+// dialogs need from them. The expectations are written out here from the picture
+// descriptions, not derived from the drawing tool.
+#include <QColor>
+#include <QFile>
+#include <QFontDatabase>
+#include <QImage>
+#include <QPoint>
+#include <QRawFont>
+#include <QRect>
+#include <QSet>
+#include <QStringList>
+#include <QTest>
+#include <cmath>
+
+namespace {
+
+constexpr int kBankSize = 47;
+constexpr int kCentre = 23;
+constexpr QRgb kBoardGrey = qRgb(212, 208, 200);
+constexpr QRgb kRed = qRgb(255, 0, 0);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+
+const QStringList kPointCodes = {"00", "01", "04", "06", "09", "10", "11", "15", "19",
+                                 "24", "26", "74", "76", "90", "91", "94", "96", "99"};
+const QStringList kRedPieceCodes = {"50", "51", "52", "53", "54", "55", "56"};
+const QStringList kBlackPieceCodes = {"60", "61", "62", "63", "64", "65", "66"};
+
+// Everything the program itself writes on screen.
+const QStringList kProgramTexts = {
+    "Tovan 中国象棋",
+    "tovan 中国象棋",
+    "tovan中国象棋",
+    "关于 tovan中国象棋",
+    "棋盘",
+    "红行",
+    "黑 行",
+    "红 行",
+    "黑 死",
+    "红 死",
+    "开局",
+    "认输",
+    "悔棋",
+    "保存",
+    "确定",
+    "中国象棋(&C)",
+    "开局(&N)",
+    "认输(&A)",
+    "悔棋(&U)",
+    "保存(&S)",
+    "退出(&X)",
+    "帮助(&H)",
+    "关于(&A)",
+    "是否放弃本局?",
+    "你真的要认输吗?",
+    "你在下什么??竟会走一千步!!重新开局!!!!",
+    "保存完毕。",
+    "保存文件错误！",
+    "Tovan 中国象棋存盘文件(*.tvq)",
+    "版本 1.1.1",
+    "作者：tovan 工作室",
+    "本软件受著作权法保护，未经许可不得复制。",
+    "帅士相马车炮兵将士象马车炮卒",
+};
+
+// A sample of Qt's own Chinese texts in the message boxes and the save dialog.
+const QStringList kQtDialogTexts = {
+    "确定",       "取消",       "是(&Y)",     "否(&N)",       "关闭",
+    "帮助",       "打开",       "保存(&S)",   "另存为",       "文件名称(&N)：",
+    "文件类型：", "查找范围：", "新建文件夹", "所有文件 (*)", "%1 已存在。\n您想要替换它吗？",
+    "后退",       "前进",       "详情视图",   "列表视图",     "撤消(&U)",
+    "重做(&R)",   "剪切(&T)",   "复制(&C)",   "粘贴(&P)",     "删除",
+    "全选",
+};
+
+QImage loadResource(const QString& path) {
+    QImage picture(path);
+    if (picture.isNull()) {
+        qWarning("cannot load %s", qPrintable(path));
+    }
+    return picture;
+}
+
+QImage bankPicture(const QString& code) {
+    return loadResource(QStringLiteral(":/pictures/%1.png").arg(code));
+}
+
+QString describe(QRgb colour) {
+    return QStringLiteral("rgb(%1, %2, %3)")
+        .arg(qRed(colour))
+        .arg(qGreen(colour))
+        .arg(qBlue(colour));
+}
+
+QString describe(const QPoint& point) {
+    return QStringLiteral("(%1, %2)").arg(point.x()).arg(point.y());
+}
+
+// The pixels of a one-pixel line from the centre to the picture's edge.
+QSet<QPoint> linePixels(int stepX, int stepY) {
+    QSet<QPoint> pixels;
+    for (int k = 0; k <= kCentre; ++k) {
+        pixels.insert(QPoint(kCentre + k * stepX, kCentre + k * stepY));
+    }
+    return pixels;
+}
+
+// arms: any of U D L R; diagonals: space-separated screen directions NE NW SE SW.
+QSet<QPoint> expectedLinePixels(const QString& arms, const QString& diagonals) {
+    QSet<QPoint> pixels;
+    const auto addIf = [&pixels](bool wanted, int stepX, int stepY) {
+        if (wanted) {
+            pixels.unite(linePixels(stepX, stepY));
+        }
+    };
+    addIf(arms.contains('U'), 0, -1);
+    addIf(arms.contains('D'), 0, 1);
+    addIf(arms.contains('L'), -1, 0);
+    addIf(arms.contains('R'), 1, 0);
+    const QStringList corners = diagonals.split(' ', Qt::SkipEmptyParts);
+    addIf(corners.contains("NE"), 1, -1);
+    addIf(corners.contains("NW"), -1, -1);
+    addIf(corners.contains("SE"), 1, 1);
+    addIf(corners.contains("SW"), -1, 1);
+    return pixels;
+}
+
+double distanceFromCentre(int x, int y) {
+    return std::hypot(x - kCentre, y - kCentre);
+}
+
+// True when the colour lies on the straight blend from the disc colour to white, as
+// every antialiased edge of a white character on that disc does.
+bool isDiscToWhiteBlend(QRgb colour, QRgb disc) {
+    if (disc == kRed) {
+        return qRed(colour) == 255 && qGreen(colour) == qBlue(colour);
+    }
+    return qRed(colour) == qGreen(colour) && qGreen(colour) == qBlue(colour);
+}
+
+// The pixels of a piece that differ from its disc colour inside the disc: its character.
+QSet<QPoint> characterPixels(const QImage& piece, QRgb disc) {
+    QSet<QPoint> pixels;
+    for (int y = 0; y < piece.height(); ++y) {
+        for (int x = 0; x < piece.width(); ++x) {
+            if (distanceFromCentre(x, y) < kCentre && piece.pixel(x, y) != disc) {
+                pixels.insert(QPoint(x, y));
+            }
+        }
+    }
+    return pixels;
+}
+
+QRect boundsOf(const QSet<QPoint>& pixels) {
+    QRect bounds;
+    for (const QPoint& pixel : pixels) {
+        bounds |= QRect(pixel, QSize(1, 1));
+    }
+    return bounds;
+}
+
+int countPixels(const QImage& picture, const QRect& area, bool (*matches)(QRgb)) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            count += matches(picture.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+bool isGreenish(QRgb c) {
+    return qGreen(c) > 100 && qRed(c) < 80 && qBlue(c) < 80;
+}
+bool isYellowish(QRgb c) {
+    return qRed(c) > 180 && qGreen(c) > 180 && qBlue(c) < 80;
+}
+bool isDark(QRgb c) {
+    return qGray(c) < 60;
+}
+bool isReddish(QRgb c) {
+    return qRed(c) > 180 && qGreen(c) < 80 && qBlue(c) < 80;
+}
+bool isBluish(QRgb c) {
+    return qBlue(c) > 180 && qRed(c) < 80 && qGreen(c) < 80;
+}
+bool isWhitish(QRgb c) {
+    return qRed(c) > 230 && qGreen(c) > 230 && qBlue(c) > 230;
+}
+bool isExactlyBlack(QRgb c) {
+    return c == kBlack;
+}
+bool isExactlyWhite(QRgb c) {
+    return c == kWhite;
+}
+
+QByteArray resourceBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString missingCharacters(const QRawFont& font, const QStringList& texts) {
+    QString missing;
+    for (const QString& text : texts) {
+        for (char32_t character : text.toUcs4()) {
+            const QString asText = QString::fromUcs4(&character, 1);
+            if (character != '\n' && !font.supportsCharacter(character) &&
+                !missing.contains(asText)) {
+                missing += asText;
+            }
+        }
+    }
+    return missing;
+}
+
+QStringList printableAscii() {
+    QString ascii;
+    for (char c = ' '; c <= '~'; ++c) {
+        ascii += QLatin1Char(c);
+    }
+    return {ascii};
+}
+
+} // namespace
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void bankPictureIsPaletteSquare_data();
+    void bankPictureIsPaletteSquare();
+
+    void emptyPointHasExactlyItsLines_data();
+    void emptyPointHasExactlyItsLines();
+
+    void pieceIsDiscWithWhiteCharacter_data();
+    void pieceIsDiscWithWhiteCharacter();
+    void pieceCharacterIsLargeAndCentred_data();
+    void pieceCharacterIsLargeAndCentred();
+    void piecesShowTheirOwnCharacters();
+
+    void iconIsSmallPaletteLettering();
+    void aboutPictureIsSixteenColourBanner();
+
+    void songFontCoversEveryText();
+    void tahomaSubstituteCoversAscii();
+};
+
+void PicturesTest::initTestCase() {
+    // Without this the failures below would only say "cannot load".
+    QVERIFY2(QFile::exists(":/pictures/00.png"), "ui/resources.qrc is not linked into the test");
+    QVERIFY2(QFile::exists(":/about/about.png"), "about/about.qrc is not linked into the test");
+}
+
+void PicturesTest::bankPictureIsPaletteSquare_data() {
+    QTest::addColumn<QString>("code");
+    for (const QString& code : kPointCodes + kRedPieceCodes + kBlackPieceCodes) {
+        QTest::newRow(qPrintable(code)) << code;
+    }
+}
+
+void PicturesTest::bankPictureIsPaletteSquare() {
+    QFETCH(QString, code);
+    const QImage picture = bankPicture(code);
+    QVERIFY(!picture.isNull());
+    QCOMPARE(picture.size(), QSize(kBankSize, kBankSize));
+    QCOMPARE(picture.format(), QImage::Format_Indexed8);
+    QCOMPARE(picture.colorCount(), 256);
+}
+
+void PicturesTest::emptyPointHasExactlyItsLines_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("arms");
+    QTest::addColumn<QString>("diagonals");
+    // Corners, edges and crossings of the board; the palace corners and centres carry
+    // diagonals, and on the top and bottom rows those point into the board.
+    QTest::newRow("00 top-left corner") << "00"
+                                        << "DR"
+                                        << "";
+    QTest::newRow("01 top edge") << "01"
+                                 << "LRD"
+                                 << "";
+    QTest::newRow("04 top edge, palace") << "04"
+                                         << "LRD"
+                                         << "SE";
+    QTest::newRow("06 top edge, palace") << "06"
+                                         << "LRD"
+                                         << "SW";
+    QTest::newRow("09 top-right corner") << "09"
+                                         << "LD"
+                                         << "";
+    QTest::newRow("10 left edge") << "10"
+                                  << "UDR"
+                                  << "";
+    QTest::newRow("11 crossing") << "11"
+                                 << "UDLR"
+                                 << "";
+    QTest::newRow("15 palace centre") << "15"
+                                      << "UDLR"
+                                      << "NE NW SE SW";
+    QTest::newRow("19 right edge") << "19"
+                                   << "UDL"
+                                   << "";
+    QTest::newRow("24 palace corner") << "24"
+                                      << "UDLR"
+                                      << "NE";
+    QTest::newRow("26 palace corner") << "26"
+                                      << "UDLR"
+                                      << "NW";
+    QTest::newRow("74 palace corner") << "74"
+                                      << "UDLR"
+                                      << "SE";
+    QTest::newRow("76 palace corner") << "76"
+                                      << "UDLR"
+                                      << "SW";
+    QTest::newRow("90 bottom-left corner") << "90"
+                                           << "UR"
+                                           << "";
+    QTest::newRow("91 bottom edge") << "91"
+                                    << "LRU"
+                                    << "";
+    QTest::newRow("94 bottom edge, palace") << "94"
+                                            << "LRU"
+                                            << "NE";
+    QTest::newRow("96 bottom edge, palace") << "96"
+                                            << "LRU"
+                                            << "NW";
+    QTest::newRow("99 bottom-right corner") << "99"
+                                            << "UL"
+                                            << "";
+}
+
+void PicturesTest::emptyPointHasExactlyItsLines() {
+    QFETCH(QString, code);
+    QFETCH(QString, arms);
+    QFETCH(QString, diagonals);
+    const QImage picture = bankPicture(code);
+    QVERIFY(!picture.isNull());
+    const QSet<QPoint> lines = expectedLinePixels(arms, diagonals);
+    for (int y = 0; y < kBankSize; ++y) {
+        for (int x = 0; x < kBankSize; ++x) {
+            const QPoint point(x, y);
+            const QRgb expected = lines.contains(point) ? kBlack : kBoardGrey;
+            const QRgb actual = picture.pixel(point);
+            QVERIFY2(actual == expected,
+                     qPrintable(QStringLiteral("pixel %1 is %2, not %3")
+                                    .arg(describe(point), describe(actual), describe(expected))));
+        }
+    }
+}
+
+void PicturesTest::pieceIsDiscWithWhiteCharacter_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QRgb>("disc");
+    for (const QString& code : kRedPieceCodes) {
+        QTest::newRow(qPrintable(code)) << code << kRed;
+    }
+    for (const QString& code : kBlackPieceCodes) {
+        QTest::newRow(qPrintable(code)) << code << kBlack;
+    }
+}
+
+void PicturesTest::pieceIsDiscWithWhiteCharacter() {
+    QFETCH(QString, code);
+    QFETCH(QRgb, disc);
+    const QImage piece = bankPicture(code);
+    QVERIFY(!piece.isNull());
+
+    // The disc touches all four edges at their middles and leaves the corners grey.
+    for (const QPoint& edge : {QPoint(0, 23), QPoint(46, 23), QPoint(23, 0), QPoint(23, 46)}) {
+        QCOMPARE(piece.pixel(edge), disc);
+    }
+    for (const QPoint& corner : {QPoint(0, 0), QPoint(46, 0), QPoint(0, 46), QPoint(46, 46)}) {
+        QCOMPARE(piece.pixel(corner), kBoardGrey);
+    }
+    for (int y = 0; y < kBankSize; ++y) {
+        for (int x = 0; x < kBankSize; ++x) {
+            const double distance = distanceFromCentre(x, y);
+            const QRgb colour = piece.pixel(x, y);
+            const QString where = describe(QPoint(x, y)) + " is " + describe(colour);
+            // Pixels between 23 and 24 from the centre may fall either side of the rim.
+            if (distance > kCentre + 1) {
+                QVERIFY2(colour == kBoardGrey, qPrintable(where + " outside the disc"));
+            } else if (distance >= kCentre - 1 && distance <= kCentre) {
+                QVERIFY2(colour == disc, qPrintable(where + " on the rim"));
+            } else if (distance < kCentre - 1) {
+                QVERIFY2(isDiscToWhiteBlend(colour, disc), qPrintable(where + " on the disc"));
+            }
+        }
+    }
+    const QRect middle(8, 8, 31, 31);
+    QVERIFY(countPixels(piece, middle, isExactlyWhite) >= 30);
+    QVERIFY(countPixels(piece, middle, isExactlyWhite) <
+            countPixels(piece, middle, [](QRgb c) { return c != kWhite; }));
+    if (disc == kRed) {
+        QCOMPARE(countPixels(piece, piece.rect(), isExactlyBlack), 0);
+    }
+}
+
+void PicturesTest::pieceCharacterIsLargeAndCentred_data() {
+    pieceIsDiscWithWhiteCharacter_data();
+}
+
+void PicturesTest::pieceCharacterIsLargeAndCentred() {
+    QFETCH(QString, code);
+    QFETCH(QRgb, disc);
+    const QRect ink = boundsOf(characterPixels(bankPicture(code), disc));
+    QVERIFY2(
+        std::max(ink.width(), ink.height()) >= 28,
+        qPrintable(QStringLiteral("character only %1 x %2").arg(ink.width()).arg(ink.height())));
+    QVERIFY(ink.width() <= 38 && ink.height() <= 38);
+    QVERIFY2(std::abs(ink.center().x() - kCentre) <= 2 && std::abs(ink.center().y() - kCentre) <= 2,
+             qPrintable("character centred at " + describe(ink.center())));
+}
+
+// Both sides share 士 马 车 炮 and differ in the other three; a swapped or missing
+// character shows up as a mismatch here.
+void PicturesTest::piecesShowTheirOwnCharacters() {
+    QList<QSet<QPoint>> red;
+    QList<QSet<QPoint>> black;
+    for (int kind = 0; kind < 7; ++kind) {
+        red.append(characterPixels(bankPicture(kRedPieceCodes.at(kind)), kRed));
+        black.append(characterPixels(bankPicture(kBlackPieceCodes.at(kind)), kBlack));
+    }
+    for (int kind : {1, 3, 4, 5}) {
+        QVERIFY2(red.at(kind) == black.at(kind), qPrintable(QString::number(kind)));
+    }
+    for (int kind : {0, 2, 6}) {
+        QVERIFY2(red.at(kind) != black.at(kind), qPrintable(QString::number(kind)));
+    }
+    for (int first = 0; first < 7; ++first) {
+        for (int second = first + 1; second < 7; ++second) {
+            QVERIFY(red.at(first) != red.at(second));
+            QVERIFY(black.at(first) != black.at(second));
+        }
+    }
+}
+
+void PicturesTest::iconIsSmallPaletteLettering() {
+    const QImage icon = loadResource(":/icons/xiangqi.png");
+    QCOMPARE(icon.size(), QSize(32, 32));
+    QCOMPARE(icon.format(), QImage::Format_Indexed8);
+    QVERIFY(icon.colorCount() <= 256);
+    // Red, black and yellow lettering on white.
+    QVERIFY(countPixels(icon, icon.rect(), isWhitish) >= 64);
+    QVERIFY(countPixels(icon, icon.rect(), isReddish) >= 20);
+    QVERIFY(countPixels(icon, icon.rect(), isDark) >= 20);
+    QVERIFY(countPixels(icon, icon.rect(), isYellowish) >= 20);
+}
+
+void PicturesTest::aboutPictureIsSixteenColourBanner() {
+    const QImage about = loadResource(":/about/about.png");
+    QCOMPARE(about.size(), QSize(32, 32));
+    QCOMPARE(about.format(), QImage::Format_Indexed8);
+    QVERIFY(about.colorCount() <= 16);
+
+    const QRect upper(0, 0, 32, 16);
+    const QRect lower(0, 16, 32, 16);
+    const QRect upperRightCorner(24, 0, 8, 8);
+    const int half = 32 * 16;
+    QVERIFY(countPixels(about, upper, isGreenish) > half / 2);
+    QVERIFY(countPixels(about, upper, isDark) >= 20);
+    QVERIFY(countPixels(about, lower, isYellowish) > half / 2);
+    QVERIFY(countPixels(about, lower, isDark) >= 30);
+    QVERIFY(countPixels(about, upperRightCorner, isReddish) >= 4);
+    QVERIFY(countPixels(about, upperRightCorner, isBluish) >= 8);
+    QCOMPARE(countPixels(about, upper.adjusted(0, 0, -8, 0), isReddish), 0);
+}
+
+void PicturesTest::songFontCoversEveryText() {
+    const int id = QFontDatabase::addApplicationFont(":/fonts/song.ttf");
+    QVERIFY(id >= 0);
+    // The program asks for the font by this name.
+    QCOMPARE(QFontDatabase::applicationFontFamilies(id), QStringList{"AR PL UMing CN"});
+
+    const QRawFont song(resourceBytes(":/fonts/song.ttf"), 16);
+    QVERIFY(song.isValid());
+    QCOMPARE(missingCharacters(song, kProgramTexts), QString());
+    QCOMPARE(missingCharacters(song, kQtDialogTexts), QString());
+    QCOMPARE(missingCharacters(song, printableAscii()), QString());
+    QCOMPARE(missingCharacters(song, {"0123456789０１２３４５６７８９一二三四五六七八九十"}),
+             QString());
+}
+
+void PicturesTest::tahomaSubstituteCoversAscii() {
+    const int id = QFontDatabase::addApplicationFont(":/fonts/tahoma.ttf");
+    QVERIFY(id >= 0);
+    QCOMPARE(QFontDatabase::applicationFontFamilies(id), QStringList{"Tahoma"});
+    const QRawFont tahoma(resourceBytes(":/fonts/tahoma.ttf"), 16);
+    QVERIFY(tahoma.isValid());
+    QCOMPARE(missingCharacters(tahoma, printableAscii()), QString());
+}
+
+QTEST_MAIN(PicturesTest)
+#include "tst_pictures.moc"

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QImage>
+
+namespace drawpictures {
+
+// The picture of one empty board point, named by a two-digit code. The tens digit
+// tells the row: 0 top edge, 9 bottom edge, 1 inside, 2 and 7 inside with a palace
+// diagonal going up or down. The units digit tells the column: 0 left edge, 9 right
+// edge, 1 inside, 4 and 6 with a diagonal going right or left, 5 with both.
+class PointDrawing {
+public:
+    static constexpr int kSize = 47;
+
+    explicit PointDrawing(int code);
+    QImage image() const;
+
+private:
+    struct Reach {
+        bool up = false;
+        bool down = false;
+        bool left = false;
+        bool right = false;
+        bool diagonalsUp = false;
+        bool diagonalsDown = false;
+        bool diagonalsLeft = false;
+        bool diagonalsRight = false;
+    };
+
+    static Reach reachOf(int code);
+    static void drawArm(QImage& picture, int stepX, int stepY);
+
+    Reach reach_;
+};
+
+} // namespace drawpictures
