@@ -5,12 +5,6 @@
 #include <QPushButton>
 #include <QVersionNumber>
 
-// The pictures live in a static library, whose resources are only linked in when asked for.
-// Q_INIT_RESOURCE must be used outside any namespace.
-static void loadAboutPictures() {
-    Q_INIT_RESOURCE(about);
-}
-
 namespace xiangqi {
 
 namespace {
@@ -41,7 +35,6 @@ void makeTextBlack(QLabel* label) {
 frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
-    loadAboutPictures();
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(kCaption);
     setWindowIcon(QIcon(QStringLiteral(":/icons/xiangqi.png")));

@@ -251,8 +251,8 @@ private slots:
 
 void PicturesTest::initTestCase() {
     // Without this the failures below would only say "cannot load".
-    QVERIFY2(QFile::exists(":/pictures/00.png"), "ui/resources.qrc is not linked into the test");
-    QVERIFY2(QFile::exists(":/about/about.png"), "about/about.qrc is not linked into the test");
+    QVERIFY2(QFile::exists(":/pictures/00.png"), "the ui resources are not linked into the test");
+    QVERIFY2(QFile::exists(":/about/about.png"), "the about resources are not linked into the test");
 }
 
 void PicturesTest::bankPictureIsPaletteSquare_data() {
@@ -486,10 +486,10 @@ void PicturesTest::songFontCoversEveryText() {
 }
 
 void PicturesTest::tahomaSubstituteCoversAscii() {
-    const int id = QFontDatabase::addApplicationFont(":/fonts/tahoma.ttf");
+    const int id = QFontDatabase::addApplicationFont(":/fonts/tahoma-subset.ttf");
     QVERIFY(id >= 0);
     QCOMPARE(QFontDatabase::applicationFontFamilies(id), QStringList{"Tahoma"});
-    const QRawFont tahoma(resourceBytes(":/fonts/tahoma.ttf"), 16);
+    const QRawFont tahoma(resourceBytes(":/fonts/tahoma-subset.ttf"), 16);
     QVERIFY(tahoma.isValid());
     QCOMPARE(missingCharacters(tahoma, printableAscii()), QString());
 }

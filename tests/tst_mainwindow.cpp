@@ -1,0 +1,391 @@
+// The main window driven as a user would: clicks on the board points, the buttons, the menus
+// and Ctrl+N, with message boxes answered as they appear.
+#include "BoardPoints.h"
+#include "ChineseUi.h"
+#include "PictureBank.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+using namespace xiangqi;
+
+namespace {
+// Cells of the first moves of a game that red wins by taking the black king with a cannon.
+constexpr int kRedCannon = 64, kCannonCentre = 67, kBlackHorse = 1, kHorseOut = 20;
+constexpr int kBlackSoldierCentre = 31, kBlackAdvisor = 3, kPalaceCentre = 13, kBlackKing = 4;
+
+const QColor kBackground(212, 208, 200);
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<frmMain> window;
+    QStringList messages;
+
+    template <typename T> T* control(const char* name) {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    BoardPoints* points() { return control<BoardPoints>("Image1"); }
+    QString status() { return control<QLabel>("Label2")->text(); }
+    const GameState& state() { return window->game().state(); }
+
+    // Answers the next message box with `button` as soon as it shows, remembering its text.
+    void answerNextMessageBox(QMessageBox::StandardButton button) {
+        auto* poll = new QTimer(this);
+        poll->setInterval(10);
+        connect(poll, &QTimer::timeout, this, [this, poll, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            poll->deleteLater();
+            messages << box->text();
+            box->button(button)->click();
+        });
+        poll->start();
+    }
+    void click(int cell) {
+        QTest::mouseClick(points(), Qt::LeftButton, {}, BoardPoints::pointRect(cell).center());
+    }
+    void move(int from, int to) {
+        click(from);
+        click(to);
+    }
+    void playUntilRedTakesTheBlackKing() {
+        move(kRedCannon, kCannonCentre);
+        move(kBlackHorse, kHorseOut);
+        move(kCannonCentre, kBlackSoldierCentre);
+        move(kBlackAdvisor, kPalaceCentre);
+        move(kBlackSoldierCentre, kBlackKing);
+    }
+    QImage pointImage(int cell) {
+        const QRect rect = BoardPoints::pointRect(cell);
+        return points()
+            ->grab(QRect(rect.topLeft(), QSize(47, 47)))
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    QImage bankImage(int index) {
+        static const PictureBank bank;
+        return bank.picture(index).toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    // The enabled states of resign, take-back and save, each pair checked to agree.
+    QString commandStates() {
+        QString states;
+        for (auto [button, item] :
+             {std::pair{"cmdAbort", "mnAbort"}, std::pair{"cmdUndo", "mnUndo"},
+              std::pair{"cmdSave", "mnSave"}}) {
+            const bool enabled = control<QPushButton>(button)->isEnabled();
+            if (enabled != control<QAction>(item)->isEnabled())
+                return QStringLiteral("%1 and %2 disagree").arg(button, item);
+            states += enabled ? QLatin1Char('1') : QLatin1Char('0');
+        }
+        return states;
+    }
+
+private slots:
+    void initTestCase() { installChineseUi(*qApp); }
+    void init() {
+        window = std::make_unique<frmMain>();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        messages.clear();
+    }
+    void cleanup() {
+        window.reset();
+        qDeleteAll(findChildren<QTimer*>()); // message boxes that never came
+    }
+
+    void controlsStandWhereTheLayoutPutsThem_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("Frame1") << "Frame1" << QRect(88, 40, 481, 529);
+        QTest::newRow("Label2") << "Label2" << QRect(16, 72, 57, 113);
+        QTest::newRow("cmdStart") << "cmdStart" << QRect(584, 48, 89, 25);
+        QTest::newRow("cmdAbort") << "cmdAbort" << QRect(584, 80, 89, 25);
+        QTest::newRow("cmdUndo") << "cmdUndo" << QRect(584, 112, 89, 25);
+        QTest::newRow("cmdSave") << "cmdSave" << QRect(584, 176, 89, 25);
+    }
+    void controlsStandWhereTheLayoutPutsThem() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QCOMPARE(window->findChild<QWidget*>(name)->geometry(), geometry);
+    }
+
+    void titleKeepsItsPlaceAndShowsWhole() {
+        auto* title = control<QLabel>("Label1");
+        QCOMPARE(title->pos(), QPoint(40, 0));
+        QCOMPARE(title->height(), 41);
+        QVERIFY(title->width() >= 185);
+        QVERIFY(title->width() >= title->sizeHint().width());
+        QVERIFY(title->geometry().right() < control<QPushButton>("cmdStart")->x());
+    }
+
+    void boardPointsStandOnAFortyEightPixelGrid() {
+        const QPoint frameOrigin = points()->mapTo(control<QGroupBox>("Frame1"), QPoint(0, 0));
+        for (int cell = 0; cell < 90; ++cell) {
+            const QRect inFrame = BoardPoints::pointRect(cell).translated(frameOrigin);
+            QCOMPARE(inFrame, QRect(24 + 48 * (cell % 9), 24 + 48 * (cell / 9), 49, 49));
+        }
+        // The frame leaves the same 24 pixel margin right of and below the last point.
+        const QRect last = BoardPoints::pointRect(89).translated(frameOrigin);
+        QCOMPARE(481 - (last.x() + 48), 24 + 1);
+        QCOMPARE(529 - (last.y() + 48), 24 + 1);
+    }
+
+    void windowHasAFixedClientAreaAndNoMaximizeButton() {
+        QCOMPARE(window->centralWidget()->size(), QSize(686, 581));
+        QCOMPARE(window->centralWidget()->y(), window->menuBar()->height());
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tovan 中国象棋"));
+        QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!window->windowIcon().isNull());
+    }
+
+    void controlsAreCreatedInOrderAndTabInOrder() {
+        QStringList created;
+        for (QObject* child : window->centralWidget()->children())
+            if (child->isWidgetType())
+                created << child->objectName();
+        QCOMPARE(created, QStringList({"cmdSave", "cmdUndo", "cmdAbort", "cmdStart", "Frame1",
+                                       "Label2", "Label1"}));
+        QStringList tabOrder;
+        QWidget* widget = control<QPushButton>("cmdStart");
+        do {
+            if (widget->focusPolicy() & Qt::TabFocus)
+                tabOrder << widget->objectName();
+            widget = widget->nextInFocusChain();
+        } while (widget != control<QPushButton>("cmdStart"));
+        QCOMPARE(tabOrder, QStringList({"cmdStart", "cmdAbort", "cmdUndo", "cmdSave"}));
+        QCOMPARE(points()->focusPolicy(), Qt::NoFocus);
+    }
+
+    void menusHaveTheirCaptionsSeparatorsAndOneShortcut() {
+        QStringList menus;
+        QStringList items;
+        for (QAction* menu : window->menuBar()->actions()) {
+            menus << menu->text();
+            for (QAction* item : menu->menu()->actions()) {
+                items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+                if (item->text() != QStringLiteral("开局(&N)"))
+                    QVERIFY2(item->shortcut().isEmpty(), qPrintable(item->text()));
+            }
+        }
+        QCOMPARE(menus, QStringList({"中国象棋(&C)", "帮助(&H)"}));
+        QCOMPARE(items, QStringList({"开局(&N)", "认输(&A)", "悔棋(&U)", "-", "保存(&S)", "-",
+                                     "退出(&X)", "关于(&A)"}));
+        QCOMPARE(control<QAction>("mnStart")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+        QVERIFY(control<QAction>("mnSep11")->isSeparator());
+        QVERIFY(control<QAction>("mnSep12")->isSeparator());
+    }
+
+    void labelsUseTheirFontsAndColours() {
+        auto* title = control<QLabel>("Label1");
+        QCOMPARE(title->text(), QStringLiteral("tovan 中国象棋"));
+        QCOMPARE(title->font().pointSizeF(), 26.25);
+        QCOMPARE(title->font().families().value(0), QStringLiteral("Tahoma"));
+        QCOMPARE(title->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        auto* statusLabel = control<QLabel>("Label2");
+        QCOMPARE(statusLabel->font().pointSizeF(), 42.0);
+        QCOMPARE(statusLabel->font().families().value(0), QStringLiteral("SimSun"));
+        QCOMPARE(statusLabel->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(control<QGroupBox>("Frame1")->title(), QStringLiteral("棋盘"));
+    }
+
+    void statusShowsOneCharacterAboveTheOther() {
+        const QImage image = control<QLabel>("Label2")->grab().toImage();
+        auto blueRows = [&](int top, int bottom) {
+            int rows = 0;
+            for (int y = top; y < bottom; ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixelColor(x, y) == QColor(0, 0, 255)) {
+                        ++rows;
+                        break;
+                    }
+            return rows;
+        };
+        QVERIFY(blueRows(0, 56) > 30);
+        QVERIFY(blueRows(56, 113) > 30);
+        QCOMPARE(blueRows(112, 113), 0); // nothing cut off at the bottom
+    }
+
+    void everyPointShowsItsBankPictureAfterStartUp() {
+        const int kTags[90] = {0,  1,  1,  4,  1,  6,  1,  1,  9,  10, 11, 11, 11, 15, 11,
+                               11, 11, 19, 10, 11, 11, 24, 11, 26, 11, 11, 19, 10, 11, 11,
+                               11, 11, 11, 11, 11, 19, 10, 91, 91, 91, 91, 91, 91, 91, 19,
+                               10, 1,  1,  1,  1,  1,  1,  1,  19, 10, 11, 11, 11, 11, 11,
+                               11, 11, 19, 10, 11, 11, 74, 11, 76, 11, 11, 19, 10, 11, 11,
+                               11, 15, 11, 11, 11, 19, 90, 91, 91, 94, 91, 96, 91, 91, 99};
+        for (int cell = 0; cell < 90; ++cell) {
+            const int code = state().Board.at(cell);
+            const int expected = code != 0 ? code : kTags[cell];
+            QVERIFY2(pointImage(cell) == bankImage(expected), qPrintable(QString::number(cell)));
+        }
+        QVERIFY(pointImage(0) == bankImage(64));
+        QVERIFY(pointImage(13) == bankImage(15));
+        QVERIFY(pointImage(40) == bankImage(91));
+    }
+
+    void clicksOnPointsPlayCaptureAndTakeBack() {
+        move(kRedCannon, kCannonCentre);
+        QVERIFY(pointImage(kCannonCentre) == bankImage(55));
+        QVERIFY(pointImage(kRedCannon) == bankImage(11));
+        QCOMPARE(status(), QStringLiteral("黑 行"));
+        move(kBlackHorse, kHorseOut);
+        move(kCannonCentre, kBlackSoldierCentre);
+        QCOMPARE(state().HistCaptured[3], 66);
+        QVERIFY(pointImage(kBlackSoldierCentre) == bankImage(55));
+
+        control<QPushButton>("cmdUndo")->click();
+        QVERIFY(pointImage(kBlackSoldierCentre) == bankImage(66));
+        QVERIFY(pointImage(kCannonCentre) == bankImage(55));
+        control<QPushButton>("cmdUndo")->click();
+        control<QPushButton>("cmdUndo")->click();
+        QCOMPARE(status(), QStringLiteral("红 行"));
+        QVERIFY(pointImage(kRedCannon) == bankImage(55));
+        QVERIFY(pointImage(kCannonCentre) == bankImage(11));
+        QVERIFY(messages.isEmpty());
+    }
+
+    void selectedPointIsFramedByAThinLine() {
+        click(kRedCannon);
+        QVERIFY(points()->isFramed(kRedCannon));
+        const QRect rect = BoardPoints::pointRect(kRedCannon);
+        const QImage image = points()->grab(rect).toImage();
+        const QColor frame = image.pixelColor(0, 0);
+        QCOMPARE(image.pixelColor(48, 48), frame);
+        QCOMPARE(image.pixelColor(24, 0), frame);
+        QCOMPARE(image.pixelColor(0, 24), frame);
+        QVERIFY(image.pixelColor(1, 1) != frame); // one pixel wide: the picture starts inside
+        click(kRedCannon);
+        QVERIFY(!points()->isFramed(kRedCannon));
+        QVERIFY(pointImage(kRedCannon) == bankImage(55));
+    }
+
+    void newGameWorksAlikeFromButtonMenuAndCtrlN_data() {
+        QTest::addColumn<int>("way");
+        QTest::newRow("button") << 0;
+        QTest::newRow("menu item") << 1;
+        QTest::newRow("Ctrl+N") << 2;
+    }
+    void newGameWorksAlikeFromButtonMenuAndCtrlN() {
+        QFETCH(int, way);
+        auto startNewGame = [&] {
+            if (way == 0)
+                control<QPushButton>("cmdStart")->click();
+            else if (way == 1)
+                control<QAction>("mnStart")->trigger();
+            else {
+                window->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(window.get()));
+                QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+            }
+        };
+        move(kRedCannon, kCannonCentre);
+        answerNextMessageBox(QMessageBox::No);
+        startNewGame();
+        QCOMPARE(messages, QStringList({"是否放弃本局?"}));
+        QCOMPARE(state().MoveCount, 1);
+        QCOMPARE(status(), QStringLiteral("黑 行"));
+
+        answerNextMessageBox(QMessageBox::Yes);
+        startNewGame();
+        QCOMPARE(state().MoveCount, 0);
+        QCOMPARE(status(), QStringLiteral("红行"));
+        QVERIFY(pointImage(kRedCannon) == bankImage(55));
+        QCOMPARE(commandStates(), QStringLiteral("100"));
+    }
+
+    void resignWorksAlikeFromButtonAndMenu_data() {
+        QTest::addColumn<bool>("byButton");
+        QTest::newRow("button") << true;
+        QTest::newRow("menu item") << false;
+    }
+    void resignWorksAlikeFromButtonAndMenu() {
+        QFETCH(bool, byButton);
+        answerNextMessageBox(QMessageBox::Yes);
+        if (byButton)
+            control<QPushButton>("cmdAbort")->click();
+        else
+            control<QAction>("mnAbort")->trigger();
+        QCOMPARE(messages, QStringList({"你真的要认输吗?"}));
+        QCOMPARE(status(), QStringLiteral("红 死"));
+        QCOMPARE(commandStates(), QStringLiteral("001"));
+        click(kRedCannon);
+        QVERIFY(!state().PieceSelected);
+    }
+
+    void takeBackWorksAlikeFromButtonAndMenu() {
+        move(kRedCannon, kCannonCentre);
+        move(kBlackHorse, kHorseOut);
+        control<QAction>("mnUndo")->trigger();
+        QCOMPARE(state().MoveCount, 1);
+        control<QPushButton>("cmdUndo")->click();
+        QCOMPARE(state().MoveCount, 0);
+        QCOMPARE(status(), QStringLiteral("红 行"));
+    }
+
+    void commandsFollowTheGame() {
+        QCOMPARE(commandStates(), QStringLiteral("100"));
+        move(kRedCannon, kCannonCentre);
+        QCOMPARE(commandStates(), QStringLiteral("110"));
+        move(kBlackHorse, kHorseOut);
+        control<QPushButton>("cmdUndo")->click();
+        QCOMPARE(commandStates(), QStringLiteral("110"));
+        control<QPushButton>("cmdUndo")->click();
+        QCOMPARE(commandStates(), QStringLiteral("100"));
+
+        playUntilRedTakesTheBlackKing();
+        QCOMPARE(status(), QStringLiteral("黑 死"));
+        QCOMPARE(commandStates(), QStringLiteral("001"));
+        click(kBlackHorse + 1);
+        QVERIFY(!state().PieceSelected);
+        QVERIFY(control<QPushButton>("cmdStart")->isEnabled());
+        QVERIFY(control<QAction>("mnExit")->isEnabled());
+        QVERIFY(control<QAction>("mnAbout")->isEnabled());
+    }
+
+    void messageBoxesAskInChineseWithoutIcon() {
+        QTimer::singleShot(0, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            QCOMPARE(box->windowTitle(), QStringLiteral("Tovan 中国象棋"));
+            QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("是(&Y)"));
+            QCOMPARE(box->button(QMessageBox::No)->text(), QStringLiteral("否(&N)"));
+            QCOMPARE(box->buttons().size(), 2);
+            box->button(QMessageBox::No)->click();
+        });
+        control<QPushButton>("cmdAbort")->click();
+        QCOMPARE(status(), QStringLiteral("红行"));
+    }
+
+    // Ending the program leaves every running event loop; a local one stands in for the
+    // program's main loop here.
+    void exitEndsTheProgramWithoutAQuestion() {
+        move(kRedCannon, kCannonCentre);
+        QEventLoop loop;
+        QTimer::singleShot(0, this, [this] { control<QAction>("mnExit")->trigger(); });
+        QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
+        QCOMPARE(loop.exec(), 0);
+        QVERIFY(messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPixmap>
+#include <array>
+
+namespace xiangqi {
+
+// The hidden bank of the 32 pictures every board point takes its picture from: the 18 drawings
+// of the bare board under their two-digit numbers and the 14 pieces under their piece codes.
+class PictureBank {
+public:
+    static constexpr std::array<int, 32> kIndices{0,  1,  4,  6,  9,  10, 11, 15, 19, 24, 26,
+                                                  74, 76, 90, 91, 94, 96, 99, 50, 51, 52, 53,
+                                                  54, 55, 56, 60, 61, 62, 63, 64, 65, 66};
+
+    PictureBank();
+
+    // Pre: `index` is one of kIndices.
+    const QPixmap& picture(int index) const;
+
+private:
+    std::array<QPixmap, 100> pictures_;
+};
+
+} // namespace xiangqi

@@ -1,0 +1,246 @@
+#include "frmMain.h"
+
+#include "BoardPoints.h"
+#include "ChineseUi.h"
+#include "RecordFile.h"
+#include "StatusLabel.h"
+#include "frmAbout.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
+
+namespace xiangqi {
+
+namespace {
+const QString kTitle = QStringLiteral("Tovan 中国象棋");
+
+// The bare-board drawing of each point, as two-digit numbers, row by row from the top.
+// clang-format off
+const std::array<const char*, 90> kTags{
+    "00", "01", "01", "04", "01", "06", "01", "01", "09",
+    "10", "11", "11", "11", "15", "11", "11", "11", "19",
+    "10", "11", "11", "24", "11", "26", "11", "11", "19",
+    "10", "11", "11", "11", "11", "11", "11", "11", "19",
+    "10", "91", "91", "91", "91", "91", "91", "91", "19",
+    "10", "01", "01", "01", "01", "01", "01", "01", "19",
+    "10", "11", "11", "11", "11", "11", "11", "11", "19",
+    "10", "11", "11", "74", "11", "76", "11", "11", "19",
+    "10", "11", "11", "11", "15", "11", "11", "11", "19",
+    "90", "91", "91", "94", "91", "96", "91", "91", "99",
+};
+// clang-format on
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Turns a "description|pattern" filter into Qt's "description (pattern)" form; a description
+// that already ends with its pattern in parentheses is used as it stands.
+QString qtFilter(std::string_view filter) {
+    const QStringList parts = fromUtf8(filter).split(QLatin1Char('|'));
+    const QString description = parts.value(0);
+    const QString pattern = parts.value(1);
+    if (pattern.isEmpty() || description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')')))
+        return description;
+    return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+}
+} // namespace
+
+frmMain::frmMain()
+    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(kTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/xiangqi.png")));
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+    createControls(client);
+    createMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    game_.Form_Load();
+}
+
+// Controls are created in the order that puts each one above the ones before it.
+void frmMain::createControls(QWidget* client) {
+    cmdSave = createButton(QStringLiteral("保存"), {584, 176, 89, 25}, client);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdUndo = createButton(QStringLiteral("悔棋"), {584, 112, 89, 25}, client);
+    cmdUndo->setObjectName(QStringLiteral("cmdUndo"));
+    cmdAbort = createButton(QStringLiteral("认输"), {584, 80, 89, 25}, client);
+    cmdAbort->setObjectName(QStringLiteral("cmdAbort"));
+    cmdStart = createButton(QStringLiteral("开局"), {584, 48, 89, 25}, client);
+    cmdStart->setObjectName(QStringLiteral("cmdStart"));
+    connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
+    connect(cmdUndo, &QPushButton::clicked, this, &frmMain::cmdUndo_Click);
+    connect(cmdAbort, &QPushButton::clicked, this, &frmMain::cmdAbort_Click);
+    connect(cmdStart, &QPushButton::clicked, this, &frmMain::cmdStart_Click);
+
+    Frame1 = new QGroupBox(QStringLiteral("棋盘"), client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(88, 40, 481, 529);
+    Image1 = new BoardPoints(Image2, Frame1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->move(24, 24);
+    connect(Image1, &BoardPoints::pointClicked, this, &frmMain::Image1_Click);
+
+    Label2 = new StatusLabel(QStringLiteral("红行"), client);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(16, 72, 57, 113);
+    Label2->setFont(songFont(42));
+    QPalette blue = Label2->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    Label2->setPalette(blue);
+
+    Label1 = new QLabel(QStringLiteral("tovan 中国象棋"), client);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(tahomaFont(26.25));
+    // The designed width of 185 pixels cannot hold the title at its font size; the label grows
+    // to the right, where nothing else stands, so the whole title shows.
+    Label1->setGeometry(40, 0, std::max(185, Label1->sizeHint().width()), 41);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette red = Label1->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    Label1->setPalette(red);
+
+    setTabOrder(cmdStart, cmdAbort);
+    setTabOrder(cmdAbort, cmdUndo);
+    setTabOrder(cmdUndo, cmdSave);
+}
+
+QPushButton* frmMain::createButton(const QString& text, QRect geometry, QWidget* client) {
+    auto* button = new QPushButton(text, client);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void frmMain::createMenus() {
+    QMenu* mnChess = menuBar()->addMenu(QStringLiteral("中国象棋(&C)"));
+    mnChess->setObjectName(QStringLiteral("mnChess"));
+    mnStart = mnChess->addAction(QStringLiteral("开局(&N)"), [this] { game_.mnStart_Click(); });
+    mnStart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    addAction(mnStart); // so Ctrl+N works whenever the window is active, menu closed or not
+    mnAbort = mnChess->addAction(QStringLiteral("认输(&A)"), [this] { game_.mnAbort_Click(); });
+    mnUndo = mnChess->addAction(QStringLiteral("悔棋(&U)"), [this] { game_.mnUndo_Click(); });
+    mnChess->addSeparator()->setObjectName(QStringLiteral("mnSep11"));
+    mnSave = mnChess->addAction(QStringLiteral("保存(&S)"), [this] { game_.mnSave_Click(); });
+    mnChess->addSeparator()->setObjectName(QStringLiteral("mnSep12"));
+    mnExit = mnChess->addAction(QStringLiteral("退出(&X)"), [this] { game_.mnExit_Click(); });
+
+    QMenu* mnHelp = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+    mnHelp->setObjectName(QStringLiteral("mnHelp"));
+    mnAbout = mnHelp->addAction(QStringLiteral("关于(&A)"), [this] { game_.mnAbout_Click(); });
+
+    mnStart->setObjectName(QStringLiteral("mnStart"));
+    mnAbort->setObjectName(QStringLiteral("mnAbort"));
+    mnUndo->setObjectName(QStringLiteral("mnUndo"));
+    mnSave->setObjectName(QStringLiteral("mnSave"));
+    mnExit->setObjectName(QStringLiteral("mnExit"));
+    mnAbout->setObjectName(QStringLiteral("mnAbout"));
+}
+
+void frmMain::Image1_Click(int index) {
+    game_.Image1_Click(index);
+}
+void frmMain::cmdStart_Click() {
+    game_.mnStart_Click();
+}
+void frmMain::cmdAbort_Click() {
+    game_.mnAbort_Click();
+}
+void frmMain::cmdUndo_Click() {
+    game_.mnUndo_Click();
+}
+void frmMain::cmdSave_Click() {
+    game_.mnSave_Click();
+}
+
+void frmMain::setPointPicture(int cell, int bankIndex) {
+    Image1->setPicture(cell, bankIndex);
+}
+
+int frmMain::pointTag(int cell) const {
+    return QByteArray(kTags.at(cell)).toShort();
+}
+
+void frmMain::setPointBorder(int cell, bool framed) {
+    Image1->setFramed(cell, framed);
+}
+
+void frmMain::setStatusText(std::string_view text) {
+    Label2->setText(fromUtf8(text));
+}
+
+void frmMain::enableCommand(Command command, bool enabled) {
+    switch (command) {
+    case Command::cmdAbort:
+        return cmdAbort->setEnabled(enabled);
+    case Command::mnAbort:
+        return mnAbort->setEnabled(enabled);
+    case Command::cmdUndo:
+        return cmdUndo->setEnabled(enabled);
+    case Command::mnUndo:
+        return mnUndo->setEnabled(enabled);
+    case Command::cmdSave:
+        return cmdSave->setEnabled(enabled);
+    case Command::mnSave:
+        return mnSave->setEnabled(enabled);
+    }
+}
+
+void frmMain::setBusyPointer(bool busy) {
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+MessageAnswer frmMain::messageBox(std::string_view text, MessageButtons buttons) {
+    const bool yesNo = buttons == MessageButtons::YesNo;
+    QMessageBox box(QMessageBox::NoIcon, kTitle, fromUtf8(text),
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, this);
+    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    const int answer = box.exec();
+    if (!yesNo)
+        return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void frmMain::setSaveDialogCancelError(bool armed) {
+    saveCancelError_ = armed;
+}
+
+// Without the cancel error armed, a cancelled dialog yields an empty path, which no file can be
+// written to.
+std::optional<std::string> frmMain::showSaveDialog(std::string_view filter) {
+    const QString path = QFileDialog::getSaveFileName(this, QString(), QString(), qtFilter(filter));
+    if (path.isEmpty() && saveCancelError_)
+        return std::nullopt;
+    return path.toStdString();
+}
+
+bool frmMain::writeTextFile(const std::string& path, std::string_view contents) {
+    return RecordFile::write(
+        QString::fromStdString(path),
+        QByteArrayView(contents.data(), static_cast<qsizetype>(contents.size())));
+}
+
+void frmMain::showAboutDialog() {
+    frmAbout::showModal();
+}
+
+void frmMain::end() {
+    QCoreApplication::exit(0);
+}
+
+} // namespace xiangqi

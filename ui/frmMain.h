@@ -1,0 +1,78 @@
+#pragma once
+
+#include "Game.h"
+#include "PictureBank.h"
+#include "Toolkit.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace xiangqi {
+
+class BoardPoints;
+
+// The main window: the board points inside their frame, the title and status labels, the four
+// command buttons and the menus. It shows what the game logic asks for and hands the user's
+// clicks and commands to it.
+class frmMain : public QMainWindow, public Toolkit {
+    Q_OBJECT
+
+public:
+    static constexpr int kClientWidth = 686;
+    static constexpr int kClientHeight = 581;
+
+    frmMain();
+
+    const Game& game() const { return game_; }
+
+    void setPointPicture(int cell, int bankIndex) override;
+    int pointTag(int cell) const override;
+    void setPointBorder(int cell, bool framed) override;
+    void setStatusText(std::string_view text) override;
+    void enableCommand(Command command, bool enabled) override;
+    void setBusyPointer(bool busy) override;
+    MessageAnswer messageBox(std::string_view text, MessageButtons buttons) override;
+    void setSaveDialogCancelError(bool armed) override;
+    std::optional<std::string> showSaveDialog(std::string_view filter) override;
+    bool writeTextFile(const std::string& path, std::string_view contents) override;
+    void showAboutDialog() override;
+    void end() override;
+
+private slots:
+    void Image1_Click(int index);
+    void cmdStart_Click();
+    void cmdAbort_Click();
+    void cmdUndo_Click();
+    void cmdSave_Click();
+
+private:
+    void createControls(QWidget* client);
+    void createMenus();
+    QPushButton* createButton(const QString& text, QRect geometry, QWidget* client);
+
+    // The controls; each also carries its name as its object name.
+    QLabel* Label1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    BoardPoints* Image1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* cmdStart = nullptr;
+    QPushButton* cmdAbort = nullptr;
+    QPushButton* cmdUndo = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QAction* mnStart = nullptr;
+    QAction* mnAbort = nullptr;
+    QAction* mnUndo = nullptr;
+    QAction* mnSave = nullptr;
+    QAction* mnExit = nullptr;
+    QAction* mnAbout = nullptr;
+    PictureBank Image2;
+    Game game_{*this};
+    bool saveCancelError_ = false;
+};
+
+} // namespace xiangqi

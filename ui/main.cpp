@@ -1,0 +1,13 @@
+#include "ChineseUi.h"
+#include "frmMain.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(XIANGQI_VERSION));
+    xiangqi::installChineseUi(app);
+    xiangqi::frmMain window;
+    window.show();
+    return QApplication::exec();
+}
