@@ -1,0 +1,89 @@
+# Sourced by the tests that drive the built program in a real X server, from outside, the way a
+# user would: Xvfb for the screen, xdotool for the mouse and keys, ImageMagick for screenshots.
+set -euo pipefail
+
+CLIENT_WIDTH=686
+CLIENT_HEIGHT=581
+work=$(mktemp -d)
+xvfb_pid=
+game_pid=
+
+finish() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap finish EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+start_x_server() {
+    local display
+    for display in $(seq 90 140); do
+        [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
+        Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        export DISPLAY=":$display"
+        for _ in $(seq 50); do
+            xdpyinfo >/dev/null 2>&1 && return 0
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+    done
+    fail "no X server could be started"
+}
+
+# Starts the program and waits for its main window; sets window, client_x and client_y (the
+# screen position of the window's client area, below its menu bar).
+start_game() {
+    (cd "$work" && exec "$1") >"$work/game.log" 2>&1 &
+    game_pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Tovan 中国象棋' | head -n 1) ||
+        fail "the main window did not appear"
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    [ "$WIDTH" -eq "$CLIENT_WIDTH" ] || fail "window is $WIDTH wide, expected $CLIENT_WIDTH"
+    client_x=$X
+    client_y=$((Y + HEIGHT - CLIENT_HEIGHT))
+}
+
+# Screen position of a pixel (dx, dy) of board point `cell`'s picture.
+point_pixel_position() {
+    local cell=$1 dx=$2 dy=$3
+    echo $((client_x + 88 + 24 + 48 * (cell % 9) + dx)) $((client_y + 40 + 24 + 48 * (cell / 9) + dy))
+}
+
+click_cell() {
+    # shellcheck disable=SC2046
+    xdotool mousemove --sync $(point_pixel_position "$1" 23 23) click 1
+    sleep 0.3
+}
+
+screenshot() {
+    import -window root "$work/screen.png"
+}
+
+# The colour of pixel (dx, dy) of point `cell` in the last screenshot, as "r,g,b".
+point_colour() {
+    local x y
+    read -r x y < <(point_pixel_position "$@")
+    convert "$work/screen.png" -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:
+}
+
+expect_colour() {
+    local cell=$1 dx=$2 dy=$3 expected=$4 actual
+    actual=$(point_colour "$cell" "$dx" "$dy")
+    [ "$actual" = "$expected" ] || fail "point $cell pixel ($dx,$dy) is $actual, expected $expected"
+}
+
+# Presses keys in whatever window has the focus, after giving it to the active modal window.
+press() {
+    local target
+    target=$(xdotool getactivewindow 2>/dev/null || true)
+    [ -n "$target" ] && xdotool windowfocus --sync "$target" 2>/dev/null || true
+    xdotool key --delay 50 "$@"
+    sleep 0.5
+}
