@@ -7,13 +7,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 using namespace xiangqi;
@@ -57,6 +62,27 @@ private:
         });
         poll->start();
     }
+    // Runs `handle` on the next modal dialog of type T as soon as it shows.
+    template <typename T> void handleNextDialog(std::function<void(T*)> handle) {
+        auto* poll = new QTimer(this);
+        poll->setInterval(10);
+        connect(poll, &QTimer::timeout, this, [poll, handle] {
+            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            poll->deleteLater();
+            handle(dialog);
+        });
+        poll->start();
+    }
+    void resign() {
+        answerNextMessageBox(QMessageBox::Yes);
+        control<QPushButton>("cmdAbort")->click();
+    }
+    QByteArray contentsOf(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
     void click(int cell) {
         QTest::mouseClick(points(), Qt::LeftButton, {}, BoardPoints::pointRect(cell).center());
     }
@@ -97,7 +123,10 @@ private:
     }
 
 private slots:
-    void initTestCase() { installChineseUi(*qApp); }
+    void initTestCase() {
+        QCoreApplication::setApplicationVersion(QStringLiteral(XIANGQI_VERSION));
+        installChineseUi(*qApp);
+    }
     void init() {
         window = std::make_unique<frmMain>();
         window->show();
@@ -373,6 +402,68 @@ private slots:
         });
         control<QPushButton>("cmdAbort")->click();
         QCOMPARE(status(), QStringLiteral("红行"));
+    }
+
+    void saveWritesTheRecordChosenInTheSaveAsDialog() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("对局.tvq"));
+        move(kRedCannon, kCannonCentre);
+        move(kBlackHorse, kHorseOut);
+        move(kCannonCentre, kBlackSoldierCentre);
+        resign();
+        QCOMPARE(status(), QStringLiteral("黑 死"));
+
+        for (int round = 0; round < 2; ++round) { // saving may be repeated
+            handleNextDialog<QFileDialog>([&](QFileDialog* dialog) {
+                QCOMPARE(dialog->nameFilters(), QStringList({"Tovan 中国象棋存盘文件(*.tvq)"}));
+                QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+                QCOMPARE(dialog->defaultSuffix(), QString());
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("另存为"));
+                dialog->selectFile(path);
+                static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+            });
+            answerNextMessageBox(QMessageBox::Ok);
+            control<QPushButton>("cmdSave")->click();
+        }
+        QCOMPARE(messages, QStringList({"你真的要认输吗?", "保存完毕。", "保存完毕。"}));
+        QCOMPARE(contentsOf(path), QByteArray("64,67,0\r\n1,20,0\r\n67,31,66\r\n"));
+        QCOMPARE(commandStates(), QStringLiteral("001"));
+    }
+
+    void cancellingTheSaveAsDialogEndsTheCommandSilently() {
+        resign();
+        handleNextDialog<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+        control<QAction>("mnSave")->trigger();
+        QCOMPARE(messages, QStringList({"你真的要认输吗?"}));
+    }
+
+    void aFailedSaveIsReportedAndKeepsNothing() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("no such folder/game.tvq"));
+        resign();
+        handleNextDialog<QFileDialog>([&](QFileDialog* dialog) {
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+        });
+        answerNextMessageBox(QMessageBox::Ok);
+        control<QPushButton>("cmdSave")->click();
+        QCOMPARE(messages.value(1), QStringLiteral("保存文件错误！"));
+        QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
+    void aboutShowsTheProgramVersionEachTime() {
+        move(kRedCannon, kCannonCentre);
+        for (int round = 0; round < 2; ++round) {
+            QString version;
+            handleNextDialog<QDialog>([&](QDialog* dialog) {
+                version = dialog->findChild<QLabel*>(QStringLiteral("lblVersion"))->text();
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            });
+            control<QAction>("mnAbout")->trigger();
+            QCOMPARE(version, QStringLiteral("版本 ") + QStringLiteral(XIANGQI_VERSION));
+        }
+        QCOMPARE(state().MoveCount, 1);
+        QCOMPARE(status(), QStringLiteral("黑 行"));
     }
 
     // Ending the program leaves every running event loop; a local one stands in for the

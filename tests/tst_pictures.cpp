@@ -252,7 +252,8 @@ private slots:
 void PicturesTest::initTestCase() {
     // Without this the failures below would only say "cannot load".
     QVERIFY2(QFile::exists(":/pictures/00.png"), "the ui resources are not linked into the test");
-    QVERIFY2(QFile::exists(":/about/about.png"), "the about resources are not linked into the test");
+    QVERIFY2(QFile::exists(":/about/about.png"),
+             "the about resources are not linked into the test");
 }
 
 void PicturesTest::bankPictureIsPaletteSquare_data() {

@@ -223,7 +223,9 @@ void frmMain::setSaveDialogCancelError(bool armed) {
 // Without the cancel error armed, a cancelled dialog yields an empty path, which no file can be
 // written to.
 std::optional<std::string> frmMain::showSaveDialog(std::string_view filter) {
-    const QString path = QFileDialog::getSaveFileName(this, QString(), QString(), qtFilter(filter));
+    // Qt's own dialog, so it speaks Chinese whatever the desktop's native dialog would.
+    const QString path = QFileDialog::getSaveFileName(this, QString(), QString(), qtFilter(filter),
+                                                      nullptr, QFileDialog::DontUseNativeDialog);
     if (path.isEmpty() && saveCancelError_)
         return std::nullopt;
     return path.toStdString();
