@@ -10,18 +10,20 @@ click_cell 64 && click_cell 67  # red cannon to the centre
 click_cell 1 && click_cell 20   # black horse out
 click_cell 67 && click_cell 31  # red cannon takes the centre soldier
 
-xdotool mousemove --sync $((client_x + 584 + 44)) $((client_y + 80 + 12)) click 1  # 认输
-sleep 0.8
-press Return                    # "你真的要认输吗?" answered with the default, 是
-xdotool mousemove --sync $((client_x + 584 + 44)) $((client_y + 176 + 12)) click 1 # 保存
-sleep 1.5
+click_button() {
+    xdotool mousemove --sync $((client_x + 584 + 44)) $((client_y + $1 + 12)) click 1
+}
 record="$work/对局.tvq"
-xdotool type --delay 20 "$record"
-press Return                    # the Save-As dialog
-sleep 0.5
-press Return                    # "保存完毕。"
 
-[ -f "$record" ] || fail "no record was written"
+click_button 80                                          # 认输
+press_in "$(wait_for_dialog 'Tovan 中国象棋')" Return     # 是, to "你真的要认输吗?"
+click_button 176                                         # 保存
+dialog=$(wait_for_dialog '另存为')
+xdotool windowfocus --sync "$dialog"
+xdotool type --delay 20 "$record"
+press_in "$dialog" Return
+press_in "$(wait_for_dialog 'Tovan 中国象棋')" Return     # 确定, to "保存完毕。"
+wait_for_file "$record"
 expected=$(printf '64,67,0\r\n1,20,0\r\n67,31,66\r\n' | od -An -tx1)
 actual=$(od -An -tx1 "$record")
 [ "$actual" = "$expected" ] || fail "record bytes differ:$actual"

@@ -20,20 +20,19 @@ fail() {
     exit 1
 }
 
+# The server picks a free display itself and reports it, so tests can run side by side.
 start_x_server() {
-    local display
-    for display in $(seq 90 140); do
-        [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-        Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-        xvfb_pid=$!
-        export DISPLAY=":$display"
-        for _ in $(seq 50); do
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        if [ -s "$work/display" ]; then
+            export DISPLAY=":$(head -n 1 "$work/display")"
             xdpyinfo >/dev/null 2>&1 && return 0
-            kill -0 "$xvfb_pid" 2>/dev/null || break
-            sleep 0.1
-        done
+        fi
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
     done
-    fail "no X server could be started"
+    fail "no X server could be started: $(cat "$work/xvfb.log")"
 }
 
 # Starts the program and waits for its main window; sets window, client_x and client_y (the
@@ -79,11 +78,30 @@ expect_colour() {
     [ "$actual" = "$expected" ] || fail "point $cell pixel ($dx,$dy) is $actual, expected $expected"
 }
 
-# Presses keys in whatever window has the focus, after giving it to the active modal window.
-press() {
-    local target
-    target=$(xdotool getactivewindow 2>/dev/null || true)
-    [ -n "$target" ] && xdotool windowfocus --sync "$target" 2>/dev/null || true
+# Waits for a visible window whose title is $1 other than the main window; prints its id.
+wait_for_dialog() {
+    local title=$1 id
+    for _ in $(seq 100); do
+        for id in $(xdotool search --onlyvisible --name "$title" 2>/dev/null); do
+            [ "$id" != "$window" ] && echo "$id" && return 0
+        done
+        sleep 0.1
+    done
+    fail "no window '$title' appeared"
+}
+
+# Gives the keyboard focus to window $1, then presses the keys that follow.
+press_in() {
+    local target=$1
+    shift
+    xdotool windowfocus --sync "$target"
     xdotool key --delay 50 "$@"
-    sleep 0.5
+}
+
+wait_for_file() {
+    for _ in $(seq 100); do
+        [ -s "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "$1 was not written"
 }
