@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# The Debian package, end to end: cpack builds it from the build folder, its desktop entry and
+# AppStream data are validated, apt-get installs it, the installed program is started in a real
+# X server, and apt-get removes it again. It installs into this machine, so it runs as root in
+# CI rather than under CTest. Usage: tests/install/deb_install.sh [build folder, default build]
+set -euo pipefail
+if [ "$(id -u)" -ne 0 ]; then
+    echo "deb_install: skipped, installing a package needs root"
+    echo "deb_install: 0 passed, 0 failed, 1 skipped"
+    exit 0
+fi
+build=$(realpath "${1:-$(dirname "$0")/../../build}")
+source "$(dirname "$0")/../xvfb/session.sh"
+
+package=tovan-xiangqi
+passed=0
+
+passes() {
+    echo "PASS: $*"
+    passed=$((passed + 1))
+}
+
+installed() {
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'
+}
+
+# Runs apt-get quietly, showing its output only when it fails.
+apt() {
+    DEBIAN_FRONTEND=noninteractive apt-get -y -qq "$@" >"$work/apt.log" 2>&1 ||
+        fail "apt-get $* failed: $(cat "$work/apt.log")"
+}
+
+on_exit() {
+    local status=$?
+    if installed; then
+        apt remove "$package"
+    fi
+    finish
+    [ "$status" -eq 0 ] || echo "deb_install: $passed passed, 1 failed"
+}
+trap on_exit EXIT
+
+if installed; then
+    echo "Removing the $package installed before, to install the one built here"
+    apt remove "$package"
+fi
+
+cmake --build "$build" # cpack takes the packaging settings as they were when last configured
+deb=$(cd "$build" && cpack | sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p')
+[ -f "$deb" ] || fail "cpack made no package in $build"
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in qt6-qpa-plugins libqt6widgets6; do
+    grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "the package does not depend on $needed"
+done
+passes "cpack built $(basename "$deb"), depending on the Qt libraries and platform plug-ins"
+
+tree="$work/package"
+dpkg-deb -x "$deb" "$tree"
+entries=("$tree"/usr/share/applications/*.desktop)
+[ ${#entries[@]} -eq 1 ] && [ -f "${entries[0]}" ] || fail "the package holds no single desktop entry"
+entry=${entries[0]}
+desktop-file-validate "$entry" || fail "desktop-file-validate rejects $(basename "$entry")"
+appstreamcli validate-tree --no-net "$tree" || fail "appstreamcli rejects the package's metadata"
+passes "the desktop entry and the AppStream metadata validate"
+
+key() {
+    sed -n "s/^$1=//p" "$entry"
+}
+[ -x "$tree/usr/bin/$(key Exec)" ] || fail "Exec=$(key Exec) is not a program in the package"
+icons=("$tree"/usr/share/icons/hicolor/*/apps/"$(key Icon)".png)
+[ -f "${icons[0]}" ] || fail "Icon=$(key Icon) has no picture in the package"
+for icon in "${icons[@]}"; do
+    folder=$(basename "$(dirname "$(dirname "$icon")")")
+    size=$(identify -format '%wx%h' "$icon")
+    [ "$size" = "$folder" ] || fail "the icon in hicolor/$folder is $size"
+done
+passes "Exec and Icon name the packaged program and ${#icons[@]} icons of the right sizes"
+
+apt install "$deb"
+installed || fail "apt-get did not install $package"
+[ "$(command -v tovan-xiangqi)" = /usr/bin/tovan-xiangqi ] || fail "tovan-xiangqi is not on PATH"
+passes "apt-get installed $package $(dpkg-query -W -f='${Version}' "$package")"
+
+start_x_server
+start_game /usr/bin/tovan-xiangqi
+screenshot
+expect_colour 64 1 23 255,0,0 # red's cannon on its starting point
+xprop -id "$window" WM_CLASS | grep -Fq "\"$(key StartupWMClass)\"" ||
+    fail "the window's class is not StartupWMClass=$(key StartupWMClass)"
+kill "$game_pid"
+wait "$game_pid" || true
+game_pid=
+passes "the installed program opened its board, in the window class its desktop entry names"
+
+apt remove "$package"
+installed && fail "$package is still installed"
+while read -r file; do
+    [ ! -e "/$file" ] || fail "/$file is left behind"
+done < <(cd "$tree" && find . -type f -printf '%P\n')
+passes "apt-get removed $package and every file it had installed"
+
+echo "deb_install: $passed passed, 0 failed"
