@@ -10,7 +10,9 @@ if [ "$(id -u)" -ne 0 ]; then
     exit 0
 fi
 build=$(realpath "${1:-$(dirname "$0")/../../build}")
+# shellcheck source=SCRIPTDIR/../xvfb/session.sh
 source "$(dirname "$0")/../xvfb/session.sh"
+shopt -s nullglob
 
 package=tovan-xiangqi
 passed=0
@@ -57,7 +59,7 @@ passes "cpack built $(basename "$deb"), depending on the Qt libraries and platfo
 tree="$work/package"
 dpkg-deb -x "$deb" "$tree"
 entries=("$tree"/usr/share/applications/*.desktop)
-[ ${#entries[@]} -eq 1 ] && [ -f "${entries[0]}" ] || fail "the package holds no single desktop entry"
+[ ${#entries[@]} -eq 1 ] || fail "the package holds no single desktop entry"
 entry=${entries[0]}
 desktop-file-validate "$entry" || fail "desktop-file-validate rejects $(basename "$entry")"
 appstreamcli validate-tree --no-net "$tree" || fail "appstreamcli rejects the package's metadata"
@@ -68,7 +70,7 @@ key() {
 }
 [ -x "$tree/usr/bin/$(key Exec)" ] || fail "Exec=$(key Exec) is not a program in the package"
 icons=("$tree"/usr/share/icons/hicolor/*/apps/"$(key Icon)".png)
-[ -f "${icons[0]}" ] || fail "Icon=$(key Icon) has no picture in the package"
+[ ${#icons[@]} -gt 0 ] || fail "Icon=$(key Icon) has no picture in the package"
 for icon in "${icons[@]}"; do
     folder=$(basename "$(dirname "$(dirname "$icon")")")
     size=$(identify -format '%wx%h' "$icon")
