@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -54,8 +55,9 @@ private:
         poll->setInterval(10);
         connect(poll, &QTimer::timeout, this, [this, poll, button] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
+            if (!box || !box->button(button) || box->property("answered").toBool())
                 return;
+            box->setProperty("answered", true);
             poll->deleteLater();
             messages << box->text();
             box->button(button)->click();
@@ -413,19 +415,25 @@ private slots:
         resign();
         QCOMPARE(status(), QStringLiteral("黑 死"));
 
-        for (int round = 0; round < 2; ++round) { // saving may be repeated
+        // Saving may be repeated; the second time the dialog asks before replacing the file.
+        for (int round = 0; round < 2; ++round) {
             handleNextDialog<QFileDialog>([&](QFileDialog* dialog) {
                 QCOMPARE(dialog->nameFilters(), QStringList({"Tovan 中国象棋存盘文件(*.tvq)"}));
                 QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
                 QCOMPARE(dialog->defaultSuffix(), QString());
                 QCOMPARE(dialog->windowTitle(), QStringLiteral("另存为"));
-                dialog->selectFile(path);
-                static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+                static_cast<QDialog*>(dialog)->accept(); // as the Save button does
             });
+            if (round == 1)
+                answerNextMessageBox(QMessageBox::Yes);
             answerNextMessageBox(QMessageBox::Ok);
             control<QPushButton>("cmdSave")->click();
         }
-        QCOMPARE(messages, QStringList({"你真的要认输吗?", "保存完毕。", "保存完毕。"}));
+        QCOMPARE(messages.size(), 4);
+        QCOMPARE(messages[1], QStringLiteral("保存完毕。"));
+        QVERIFY2(messages[2].contains(QStringLiteral("已存在")), qPrintable(messages[2]));
+        QCOMPARE(messages[3], QStringLiteral("保存完毕。"));
         QCOMPARE(contentsOf(path), QByteArray("64,67,0\r\n1,20,0\r\n67,31,66\r\n"));
         QCOMPARE(commandStates(), QStringLiteral("001"));
     }
@@ -442,8 +450,8 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("no such folder/game.tvq"));
         resign();
         handleNextDialog<QFileDialog>([&](QFileDialog* dialog) {
-            dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+            static_cast<QDialog*>(dialog)->accept();
         });
         answerNextMessageBox(QMessageBox::Ok);
         control<QPushButton>("cmdSave")->click();
