@@ -1,4 +1,4 @@
-# Sourced by play.sh and test.sh: makes sure the Debian packages named in "$@" are installed.
+# Sourced by play.sh, test.sh and bench/run.sh: makes sure the Debian packages named in "$@" are installed.
 # As root it installs the missing ones with apt-get; otherwise it prints the apt-get line and
 # stops the calling script.
 ensure_packages() {
@@ -22,3 +22,5 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev)
+# bench/run.sh: the start-up harness watches the X server through libxcb's DAMAGE extension.
+BENCH_PACKAGES=(pkgconf libxcb1-dev libxcb-damage0-dev xvfb qt6-qpa-plugins)

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Samples.h"
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <utility>
+
+namespace bench {
+
+// Runs this very program again once per launch, alternating two variants (A B A B ...), and
+// gathers the figures each launch prints on stdout as lines "= NAME VALUE". A launch runs as
+// `PROGRAM VARIANT`, or `PROGRAM VARIANT report` for the first launch of each variant, which
+// may then print details on stderr; the others' stderr is shown only when they fail.
+class InterleavedRuns {
+public:
+    InterleavedRuns(std::string variantA, std::string variantB);
+
+    // False when a launch failed (exited other than with 0); the others are not run then.
+    bool run(int launchesEach);
+    // The values of figure `name` over the launches of `variant`.
+    const Samples& samples(const std::string& variant, const std::string& name) const;
+
+private:
+    bool runOnce(const std::string& variant, bool report);
+    void readFigures(const std::string& variant, int fd);
+    static void echo(FILE* errors);
+
+    std::string variants_[2];
+    std::map<std::pair<std::string, std::string>, Samples> samples_;
+};
+
+} // namespace bench

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the game and the benchmark programs (RelWithDebInfo, into build-bench/) and runs them
+# all, printing one Markdown table. Exits with 1 when a goal is missed or a benchmark fails.
+# Usage: bench/run.sh [LAUNCHES]   (start-up launches of each program, 15 unless given)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+ensure_packages "${BUILD_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
+
+launches=${1:-15}
+build=build-bench
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target tovan-xiangqi bench-bare-window bench-startup bench-move \
+    bench-save
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+details=$work/details
+rows=$work/rows
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR=$work/runtime
+
+echo
+echo "| figure | launches (game + baseline) | game | baseline | ratio | goal | met |"
+echo "|---|---|---|---|---|---|---|"
+status=0
+"$build/bench/bench-startup" "$launches" "$build/ui/tovan-xiangqi" \
+    "$build/bench/bench-bare-window" 2>>"$details" | tee -a "$rows" || status=1
+"$build/bench/bench-move" 2>>"$details" | tee -a "$rows" || status=1
+"$build/bench/bench-save" 2>>"$details" | tee -a "$rows" || status=1
+grep -q '\*\*no\*\*' "$rows" && status=1
+echo
+cat "$details"
+exit "$status"

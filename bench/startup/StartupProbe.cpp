@@ -1,0 +1,33 @@
+#include "StartupProbe.h"
+
+#include "LaunchedProgram.h"
+
+#include <stdexcept>
+
+namespace bench {
+
+namespace {
+using namespace std::chrono_literals;
+// Time without any drawing after which a window counts as complete.
+constexpr auto kQuiet = 400ms;
+constexpr auto kLimit = 20s;
+// Time without any drawing after a program has ended, before the next launch.
+constexpr auto kCalm = 100ms;
+} // namespace
+
+StartupProbe::Measurement StartupProbe::measure(const std::string& program) {
+    watcher_.waitForQuiet(kCalm);
+    Measurement result;
+    {
+        const auto start = ScreenWatcher::Clock::now();
+        LaunchedProgram launched(program);
+        const auto startup = watcher_.timeToFinalFrame(start, kQuiet, kLimit);
+        if (!launched.running())
+            throw std::runtime_error(program + " exited during start-up");
+        result.startupMs = std::chrono::duration<double, std::milli>(startup).count();
+        result.peakResidentMiB = static_cast<double>(launched.peakResidentKiB()) / 1024;
+    }
+    return result;
+}
+
+} // namespace bench

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+
+namespace bench {
+
+// A private X server in memory, for as long as this object lives. It takes the first free
+// display number and is ready for clients once the constructor returns.
+class XvfbServer {
+public:
+    static constexpr int kScreenWidth = 1024;
+    static constexpr int kScreenHeight = 768;
+
+    XvfbServer();
+    ~XvfbServer();
+    XvfbServer(const XvfbServer&) = delete;
+    XvfbServer& operator=(const XvfbServer&) = delete;
+
+    // The DISPLAY value of the server, e.g. ":1".
+    const std::string& display() const { return display_; }
+
+private:
+    static std::string readDisplayNumber(int fd);
+
+    pid_t pid_ = -1;
+    std::string display_;
+};
+
+} // namespace bench
