@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <array>
+#include <future>
 
 namespace xiangqi {
 
 // The hidden bank of the 32 pictures every board point takes its picture from: the 18 drawings
 // of the bare board under their two-digit numbers and the 14 pieces under their piece codes.
+// The pictures are decoded on a thread of their own from the moment the bank is made, while the
+// window around it is being built; the first request for a picture waits for them if need be.
 class PictureBank {
 public:
     static constexpr std::array<int, 32> kIndices{0,  1,  4,  6,  9,  10, 11, 15, 19, 24, 26,
@@ -15,11 +19,22 @@ public:
 
     PictureBank();
 
-    // Pre: `index` is one of kIndices.
+    // Pre: `index` is one of kIndices. From the GUI thread only.
     const QPixmap& picture(int index) const;
 
+    // Decodes a compiled-in PNG picture with Qt's own PNG reader; on any thread. Left to find a
+    // reader itself, Qt would first load every image format plugin on the system to ask each
+    // whether it reads PNG.
+    static QImage readPng(const QString& resource);
+
 private:
-    std::array<QPixmap, 100> pictures_;
+    using Images = std::array<QImage, 100>;
+
+    static Images decodeAll();
+    void takeDecoded() const;
+
+    mutable std::future<Images> decoding_;
+    mutable std::array<QPixmap, 100> pictures_;
 };
 
 } // namespace xiangqi

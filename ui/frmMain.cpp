@@ -58,7 +58,8 @@ frmMain::frmMain()
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kTitle);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/xiangqi.png")));
+    setWindowIcon(
+        QIcon(QPixmap::fromImage(PictureBank::readPng(QStringLiteral(":/icons/xiangqi.png")))));
 
     auto* client = new QWidget(this);
     client->setFixedSize(kClientWidth, kClientHeight);
