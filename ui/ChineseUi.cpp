@@ -5,6 +5,11 @@
 #include <QLocale>
 #include <QResource>
 #include <QTranslator>
+#include <thread>
+
+#if __has_include(<dlfcn.h>)
+#include <dlfcn.h>
+#endif
 
 namespace xiangqi {
 
@@ -39,6 +44,17 @@ QFont fontOf(const QStringList& families, qreal pointSize) {
     return font;
 }
 } // namespace
+
+// Fontconfig, which Qt's font database is built on here, is loaded with Qt and reads its
+// configuration once per process; whoever asks first does the work, and asking again while it
+// is under way is safe. Qt asks only when the first font is needed.
+void prepareSystemFonts() {
+#if __has_include(<dlfcn.h>)
+    using Init = int (*)();
+    if (const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
+        std::thread(init).detach();
+#endif
+}
 
 void installChineseUi(QApplication& app) {
     const QLocale chinese(QLocale::Chinese, QLocale::China);

@@ -4,6 +4,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    xiangqi::prepareSystemFonts();
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(XIANGQI_VERSION));
     xiangqi::installChineseUi(app);
