@@ -1,5 +1,6 @@
 #include "StatusLabel.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace xiangqi {
@@ -7,11 +8,44 @@ namespace xiangqi {
 StatusLabel::StatusLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void StatusLabel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+    QPainter(this).drawPixmap(0, 0, drawing());
+}
+
+void StatusLabel::changeEvent(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FontChange || type == QEvent::PaletteChange || type == QEvent::StyleChange)
+        drawings_.clear();
+    QLabel::changeEvent(event);
+}
+
+void StatusLabel::resizeEvent(QResizeEvent* event) {
+    drawings_.clear();
+    QLabel::resizeEvent(event);
+}
+
+const QPixmap& StatusLabel::drawing() {
+    QPixmap& drawing = drawings_[text()];
+    if (drawing.isNull() || drawing.devicePixelRatio() != devicePixelRatioF())
+        drawing = draw();
+    return drawing;
+}
+
+QPixmap StatusLabel::draw() const {
+    QPixmap pixmap(size() * devicePixelRatioF());
+    pixmap.setDevicePixelRatio(devicePixelRatioF());
+    pixmap.fill(palette().color(QPalette::Window));
+    QPainter painter(&pixmap);
+    drawText(painter);
+    return pixmap;
+}
+
+void StatusLabel::drawText(QPainter& painter) const {
     painter.setPen(palette().color(QPalette::WindowText));
+    painter.setFont(font());
     const QFontMetrics metrics(font());
     const int lineHeight = QFontInfo(font()).pixelSize();
     int top = 0;

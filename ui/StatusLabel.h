@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QHash>
 #include <QLabel>
+#include <QPixmap>
 
 namespace xiangqi {
 
 // The status label: its text wraps after every character, so "黑 行" stands as a column, one
 // character above the other. Lines are one em apart, as in the square Chinese system fonts,
 // so two lines of the 42 point font fit the label's height whatever the font's own spacing.
+// The label paints every pixel of its own, the window's background behind the text, and draws
+// each text it has shown once only: the big characters cost far more to draw than to copy, and
+// the status changes with every move.
 class StatusLabel : public QLabel {
     Q_OBJECT
 
@@ -15,6 +20,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    const QPixmap& drawing();
+    QPixmap draw() const;
+    void drawText(QPainter& painter) const;
+
+    // The drawings of the texts shown so far, at the label's present size, font and colours.
+    QHash<QString, QPixmap> drawings_;
 };
 
 } // namespace xiangqi
