@@ -4,12 +4,38 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <utility>
 
 namespace xiangqi {
 
 namespace {
 constexpr int kCols = 9;
 constexpr int kRows = 10;
+
+// The first and last of `count` rows or columns whose cells overlap pixels `first` to `last`.
+std::pair<int, int> spanOf(int first, int last, int count) {
+    return {std::max(0, (first - 1) / BoardPoints::kPitch),
+            std::min(count - 1, last / BoardPoints::kPitch)};
+}
+
+// Calls `paint` for every point whose cell overlaps `rect`, in index order, looking only at the
+// points near it: a move repaints two points, not ninety.
+template <typename Paint> void forEachPointIn(QRect rect, Paint paint) {
+    const auto [left, right] = spanOf(rect.left(), rect.right(), kCols);
+    const auto [top, bottom] = spanOf(rect.top(), rect.bottom(), kRows);
+    for (int row = top; row <= bottom; ++row)
+        for (int col = left; col <= right; ++col)
+            paint(row * kCols + col);
+}
+
+// The frame of a selected point: its cell's outline, one pixel wide.
+void drawFrame(QPainter& painter, QRect cell, const QColor& colour) {
+    painter.fillRect(cell.left(), cell.top(), cell.width(), 1, colour);
+    painter.fillRect(cell.left(), cell.bottom(), cell.width(), 1, colour);
+    painter.fillRect(cell.left(), cell.top(), 1, cell.height(), colour);
+    painter.fillRect(cell.right(), cell.top(), 1, cell.height(), colour);
+}
 } // namespace
 
 BoardPoints::BoardPoints(const PictureBank& bank, QWidget* parent) : QWidget(parent), bank_(bank) {
@@ -23,11 +49,13 @@ QRect BoardPoints::pointRect(int cell) {
     return {(cell % kCols) * kPitch, (cell / kCols) * kPitch, kPointSize, kPointSize};
 }
 
+// A picture, framed or not, lies within the pitch square at the cell's corner: the cell's last
+// row and column belong to its neighbours' pictures.
 void BoardPoints::setPicture(int cell, int bankIndex) {
     if (pictures_.at(cell) == bankIndex)
         return;
     pictures_[cell] = bankIndex;
-    update(pointRect(cell));
+    update(QRect(pointRect(cell).topLeft(), QSize(kPitch, kPitch)));
 }
 
 void BoardPoints::setFramed(int cell, bool framed) {
@@ -37,22 +65,34 @@ void BoardPoints::setFramed(int cell, bool framed) {
     update(pointRect(cell));
 }
 
-// A framed point shows its picture inside the frame, one pixel in, as a bordered image control
-// does; the frame fills the point's 49 × 49 cell exactly.
+// The region to repaint is painted one rectangle at a time, each under a clip of its own: with
+// a plain rectangle to clip to, Qt's raster engine fills and copies by its fast paths, where a
+// region of several rectangles would send every pixel through its span clipping.
 void BoardPoints::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), palette().window());
-    for (int cell = 0; cell < kCols * kRows; ++cell) {
-        const QRect rect = pointRect(cell);
-        if (!event->region().intersects(rect))
-            continue;
-        const int inset = framed_[cell] ? 1 : 0;
-        painter.drawPixmap(rect.topLeft() + QPoint(inset, inset), bank_.picture(pictures_[cell]));
-    }
-    painter.setPen(palette().windowText().color());
-    for (int cell = 0; cell < kCols * kRows; ++cell)
-        if (framed_[cell] && event->region().intersects(pointRect(cell)))
-            painter.drawRect(pointRect(cell).adjusted(0, 0, -1, -1));
+    for (const QRect& rect : event->region())
+        paintRect(painter, rect);
+}
+
+// A framed point shows its picture inside the frame, one pixel in, as a bordered image control
+// does; the frame fills the point's 49 × 49 cell exactly.
+void BoardPoints::paintRect(QPainter& painter, QRect rect) const {
+    painter.setClipRect(rect);
+    painter.fillRect(rect, palette().window());
+    forEachPointIn(rect, [&](int cell) { drawPicture(painter, rect, cell); });
+    forEachPointIn(rect, [&](int cell) {
+        if (framed_[cell])
+            drawFrame(painter, pointRect(cell), palette().windowText().color());
+    });
+}
+
+void BoardPoints::drawPicture(QPainter& painter, QRect rect, int cell) const {
+    const QPixmap& picture = bank_.picture(pictures_[cell]);
+    const int inset = framed_[cell] ? 1 : 0;
+    const QRect shown(pointRect(cell).topLeft() + QPoint(inset, inset),
+                      picture.deviceIndependentSize().toSize());
+    if (rect.intersects(shown))
+        painter.drawPixmap(shown.topLeft(), picture);
 }
 
 int BoardPoints::cellAt(QPoint pos) {

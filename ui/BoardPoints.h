@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <array>
 
+class QPainter;
+
 namespace xiangqi {
 
 class PictureBank;
@@ -36,6 +38,8 @@ protected:
 
 private:
     static int cellAt(QPoint pos);
+    void paintRect(QPainter& painter, QRect rect) const;
+    void drawPicture(QPainter& painter, QRect rect, int cell) const;
 
     const PictureBank& bank_;
     std::array<int, 90> pictures_{};
