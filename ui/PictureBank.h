@@ -1,40 +1,31 @@
 #pragma once
 
-#include <QImage>
 #include <QPixmap>
 #include <array>
-#include <future>
 
 namespace xiangqi {
 
 // The hidden bank of the 32 pictures every board point takes its picture from: the 18 drawings
 // of the bare board under their two-digit numbers and the 14 pieces under their piece codes.
-// The pictures are decoded on a thread of their own from the moment the bank is made, while the
-// window around it is being built; the first request for a picture waits for them if need be.
+// The pictures are decoded when the first one is needed, at the window's first paint.
 class PictureBank {
 public:
     static constexpr std::array<int, 32> kIndices{0,  1,  4,  6,  9,  10, 11, 15, 19, 24, 26,
                                                   74, 76, 90, 91, 94, 96, 99, 50, 51, 52, 53,
                                                   54, 55, 56, 60, 61, 62, 63, 64, 65, 66};
 
-    PictureBank();
-
-    // Pre: `index` is one of kIndices. From the GUI thread only.
+    // Pre: `index` is one of kIndices.
     const QPixmap& picture(int index) const;
 
-    // Decodes a compiled-in PNG picture with Qt's own PNG reader; on any thread. Left to find a
-    // reader itself, Qt would first load every image format plugin on the system to ask each
-    // whether it reads PNG.
+    // Decodes a compiled-in PNG picture with Qt's own PNG reader. Left to find a reader itself,
+    // Qt would first load every image format plugin on the system to ask each whether it reads
+    // PNG.
     static QImage readPng(const QString& resource);
 
 private:
-    using Images = std::array<QImage, 100>;
+    void decodeAll() const;
 
-    static Images decodeAll();
-    void takeDecoded() const;
-
-    mutable std::future<Images> decoding_;
-    mutable std::array<QPixmap, 100> pictures_;
+    mutable std::array<QPixmap, 100> pictures_{};
 };
 
 } // namespace xiangqi
