@@ -1,15 +1,17 @@
 #include "PictureBank.h"
 
 #include <QImageReader>
+#include <algorithm>
 
 namespace xiangqi {
 
 const QPixmap& PictureBank::picture(int index) const {
-    if (pictures_[kIndices[0]].isNull())
-        decodeAll();
-    Q_ASSERT(index >= 0 && index < static_cast<int>(pictures_.size()));
-    Q_ASSERT(!pictures_[index].isNull());
-    return pictures_[index];
+    Q_ASSERT(std::find(kIndices.begin(), kIndices.end(), index) != kIndices.end());
+    QPixmap& picture = pictures_.at(static_cast<std::size_t>(index));
+    if (picture.isNull())
+        picture = decode(index);
+    Q_ASSERT(!picture.isNull());
+    return picture;
 }
 
 QImage PictureBank::readPng(const QString& resource) {
@@ -18,10 +20,9 @@ QImage PictureBank::readPng(const QString& resource) {
     return reader.read();
 }
 
-void PictureBank::decodeAll() const {
-    for (int index : kIndices)
-        pictures_[index] = QPixmap::fromImage(
-            readPng(QStringLiteral(":/pictures/%1.png").arg(index, 2, 10, QChar('0'))));
+QPixmap PictureBank::decode(int index) {
+    return QPixmap::fromImage(
+        readPng(QStringLiteral(":/pictures/%1.png").arg(index, 2, 10, QChar('0'))));
 }
 
 } // namespace xiangqi

@@ -7,7 +7,7 @@ namespace xiangqi {
 
 // The hidden bank of the 32 pictures every board point takes its picture from: the 18 drawings
 // of the bare board under their two-digit numbers and the 14 pieces under their piece codes.
-// The pictures are decoded when the first one is needed, at the window's first paint.
+// Each picture is decoded when it is first needed: the first frame needs 24 of them.
 class PictureBank {
 public:
     static constexpr std::array<int, 32> kIndices{0,  1,  4,  6,  9,  10, 11, 15, 19, 24, 26,
@@ -23,7 +23,7 @@ public:
     static QImage readPng(const QString& resource);
 
 private:
-    void decodeAll() const;
+    static QPixmap decode(int index);
 
     mutable std::array<QPixmap, 100> pictures_{};
 };
