@@ -32,6 +32,17 @@ ScreenWatcher::ScreenWatcher(const std::string& display) {
     throwOnConnectionError();
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
     root_ = screen->root;
+    subscribeToDrawing();
+    // The pointer waits in the far corner, where no window of the programs will be.
+    xcb_warp_pointer(connection_, XCB_NONE, root_, 0, 0, 0, 0,
+                     static_cast<std::int16_t>(screen->width_in_pixels - 1),
+                     static_cast<std::int16_t>(screen->height_in_pixels - 1));
+    xcb_flush(connection_);
+}
+
+// Every drawing on the screen, as raw rectangles, and the creation, configuration and mapping
+// of the root's children. The extension's version must be agreed on before it is used.
+void ScreenWatcher::subscribeToDrawing() {
     const auto* damage = xcb_get_extension_data(connection_, &xcb_damage_id);
     if (!damage || !damage->present)
         throw std::runtime_error("the X server has no DAMAGE extension");
@@ -42,11 +53,6 @@ ScreenWatcher::ScreenWatcher(const std::string& display) {
                       XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
     const std::uint32_t events = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &events);
-    // The pointer waits in the far corner, where no window of the programs will be.
-    xcb_warp_pointer(connection_, XCB_NONE, root_, 0, 0, 0, 0,
-                     static_cast<std::int16_t>(screen->width_in_pixels - 1),
-                     static_cast<std::int16_t>(screen->height_in_pixels - 1));
-    xcb_flush(connection_);
 }
 
 ScreenWatcher::~ScreenWatcher() {

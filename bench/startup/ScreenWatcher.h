@@ -33,6 +33,7 @@ public:
                                      Clock::duration limit);
 
 private:
+    void subscribeToDrawing();
     void startFollowing();
     bool settled(Clock::duration quiet) const;
     void waitForInput(Clock::duration timeout);

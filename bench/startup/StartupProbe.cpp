@@ -15,19 +15,16 @@ constexpr auto kLimit = 20s;
 constexpr auto kCalm = 100ms;
 } // namespace
 
+// The program is ended when `launched` goes, on return.
 StartupProbe::Measurement StartupProbe::measure(const std::string& program) {
     watcher_.waitForQuiet(kCalm);
-    Measurement result;
-    {
-        const auto start = ScreenWatcher::Clock::now();
-        LaunchedProgram launched(program);
-        const auto startup = watcher_.timeToFinalFrame(start, kQuiet, kLimit);
-        if (!launched.running())
-            throw std::runtime_error(program + " exited during start-up");
-        result.startupMs = std::chrono::duration<double, std::milli>(startup).count();
-        result.peakResidentMiB = static_cast<double>(launched.peakResidentKiB()) / 1024;
-    }
-    return result;
+    const auto start = ScreenWatcher::Clock::now();
+    LaunchedProgram launched(program);
+    const auto startup = watcher_.timeToFinalFrame(start, kQuiet, kLimit);
+    if (!launched.running())
+        throw std::runtime_error(program + " exited during start-up");
+    return {std::chrono::duration<double, std::milli>(startup).count(),
+            static_cast<double>(launched.peakResidentKiB()) / 1024};
 }
 
 } // namespace bench

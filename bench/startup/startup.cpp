@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <stdexcept>
 #include <string>
 #include <unistd.h>
 
@@ -37,29 +38,45 @@ void printLaunches(const char* what, const bench::Samples& game, const bench::Sa
     std::fprintf(stderr, "\n");
 }
 
+struct Figures {
+    bench::Samples startup;
+    bench::Samples memory;
+};
+
+// Game and bare window in turn, after one launch of each, so both start with warm caches.
+void measureInTurn(bench::StartupProbe& probe, int launches, const std::string& game,
+                   const std::string& bare, Figures& gameFigures, Figures& bareFigures) {
+    probe.measure(game);
+    probe.measure(bare);
+    for (int launch = 0; launch < 2 * launches; ++launch) {
+        const bool isGame = launch % 2 == 0;
+        const auto measured = probe.measure(isGame ? game : bare);
+        Figures& figures = isGame ? gameFigures : bareFigures;
+        figures.startup.add(measured.startupMs);
+        figures.memory.add(measured.peakResidentMiB);
+    }
+}
+
+void printResults(const Figures& game, const Figures& bare) {
+    printLaunches("Start-up (ms)", game.startup, bare.startup);
+    printLaunches("Peak resident memory (MiB)", game.memory, bare.memory);
+    using Kind = bench::Goal::Kind;
+    bench::ResultRow("start-up to the final first frame", "ms", {Kind::MaxRatio, 1.4})
+        .print(game.startup, bare.startup);
+    bench::ResultRow("peak resident memory after start-up", "MiB", {Kind::MaxRatio, 1.25})
+        .print(game.memory, bare.memory);
+}
+
 void run(int launches, const std::string& game, const std::string& bare) {
     bench::XvfbServer server;
     std::string runtimeDir;
     prepareEnvironment(server.display(), runtimeDir);
     bench::ScreenWatcher watcher(server.display());
     bench::StartupProbe probe(watcher);
-    // One launch each first, so both start with the same warm caches.
-    probe.measure(game);
-    probe.measure(bare);
-    bench::Samples startup[2], memory[2];
-    for (int launch = 0; launch < 2 * launches; ++launch) {
-        const auto measured = probe.measure(launch % 2 == 0 ? game : bare);
-        startup[launch % 2].add(measured.startupMs);
-        memory[launch % 2].add(measured.peakResidentMiB);
-    }
+    Figures gameFigures, bareFigures;
+    measureInTurn(probe, launches, game, bare, gameFigures, bareFigures);
     rmdir(runtimeDir.c_str());
-    printLaunches("Start-up (ms)", startup[0], startup[1]);
-    printLaunches("Peak resident memory (MiB)", memory[0], memory[1]);
-    using Kind = bench::Goal::Kind;
-    bench::ResultRow("start-up to the final first frame", "ms", {Kind::MaxRatio, 1.4})
-        .print(startup[0], startup[1]);
-    bench::ResultRow("peak resident memory after start-up", "MiB", {Kind::MaxRatio, 1.25})
-        .print(memory[0], memory[1]);
+    printResults(gameFigures, bareFigures);
 }
 
 } // namespace
