@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Builds the game and the benchmark programs (RelWithDebInfo, into build-bench/) and runs them
 # all, printing one Markdown table. Exits with 1 when a goal is missed or a benchmark fails.
-# Usage: bench/run.sh [LAUNCHES]   (start-up launches of each program, 15 unless given)
+# Usage: bench/run.sh [LAUNCHES]   (start-up launches of each program, 20 unless given)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
 
-launches=${1:-15}
+launches=${1:-20}
 build=build-bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target tovan-xiangqi bench-bare-window bench-startup bench-move \

@@ -1,6 +1,6 @@
-# Sourced by play.sh, test.sh and bench/run.sh: makes sure the Debian packages named in "$@" are installed.
-# As root it installs the missing ones with apt-get; otherwise it prints the apt-get line and
-# stops the calling script.
+# Sourced by play.sh, test.sh and bench/run.sh: makes sure the Debian packages named in "$@"
+# are installed. As root it installs the missing ones with apt-get; otherwise it prints the
+# apt-get line and stops the calling script.
 ensure_packages() {
     local missing=()
     local pkg
