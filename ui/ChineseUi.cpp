@@ -5,16 +5,10 @@
 #include <QLocale>
 #include <QResource>
 #include <QTranslator>
-#include <future>
-
-#if __has_include(<dlfcn.h>)
-#include <dlfcn.h>
-#endif
 
 namespace xiangqi {
 
 namespace {
-std::future<int> systemFontConfiguration;
 QString bundledSongFamily;
 QString bundledTahomaFamily;
 
@@ -46,23 +40,7 @@ QFont fontOf(const QStringList& families, qreal pointSize) {
 }
 } // namespace
 
-// Fontconfig, which Qt's font database is built on here, is loaded with Qt and reads its
-// configuration once per process, whoever asks first; Qt asks only when the first font is
-// needed.
-void prepareSystemFonts() {
-#if __has_include(<dlfcn.h>)
-    using Init = int (*)();
-    if (const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
-        systemFontConfiguration = std::async(std::launch::async, init);
-#endif
-}
-
-// The thread reading the font configuration is finished before any font is touched, so no
-// font work is done twice, and before the window is built, where Qt may start a helper
-// program: a child forked while another thread holds a lock can hang on it.
 void installChineseUi(QApplication& app) {
-    if (systemFontConfiguration.valid())
-        systemFontConfiguration.get();
     const QLocale chinese(QLocale::Chinese, QLocale::China);
     QLocale::setDefault(chinese);
     auto* translator = new QTranslator(&app);

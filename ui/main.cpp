@@ -4,7 +4,6 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    xiangqi::prepareSystemFonts();
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(XIANGQI_VERSION));
     xiangqi::installChineseUi(app);
