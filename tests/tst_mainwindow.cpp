@@ -3,6 +3,7 @@
 #include "BoardPoints.h"
 #include "ChineseUi.h"
 #include "PictureBank.h"
+#include "StartupStyle.h"
 #include "frmMain.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,6 +112,13 @@ private:
         static const PictureBank bank;
         return bank.picture(index).toImage().convertToFormat(QImage::Format_RGB32);
     }
+    // 宋体 where the system has it, else the bundled Song-style font.
+    static QString songFamily() {
+        for (const auto& family : {QStringLiteral("SimSun"), QStringLiteral("宋体")})
+            if (QFontDatabase::families().contains(family))
+                return family;
+        return QStringLiteral("AR PL UMing CN");
+    }
     // The enabled states of resign, take-back and save, each pair checked to agree.
     QString commandStates() {
         QString states;
@@ -127,6 +136,7 @@ private:
 private slots:
     void initTestCase() {
         QCoreApplication::setApplicationVersion(QStringLiteral(XIANGQI_VERSION));
+        QApplication::setStyle(new StartupStyle);
         installChineseUi(*qApp);
     }
     void init() {
@@ -229,11 +239,11 @@ private slots:
         auto* title = control<QLabel>("Label1");
         QCOMPARE(title->text(), QStringLiteral("tovan 中国象棋"));
         QCOMPARE(title->font().pointSizeF(), 26.25);
-        QCOMPARE(title->font().families().value(0), QStringLiteral("Tahoma"));
+        QCOMPARE(title->font().families(), QStringList({"Tahoma", songFamily()}));
         QCOMPARE(title->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         auto* statusLabel = control<QLabel>("Label2");
         QCOMPARE(statusLabel->font().pointSizeF(), 42.0);
-        QCOMPARE(statusLabel->font().families().value(0), QStringLiteral("SimSun"));
+        QCOMPARE(statusLabel->font().families(), QStringList{songFamily()});
         QCOMPARE(statusLabel->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QCOMPARE(control<QGroupBox>("Frame1")->title(), QStringLiteral("棋盘"));
     }

@@ -9,8 +9,8 @@
 namespace xiangqi {
 
 namespace {
-QString bundledSongFamily;
-QString bundledTahomaFamily;
+QString songFamily;
+QString tahomaFamily;
 
 // Registered straight from the compiled-in bytes, which Qt then reads in place: a file name
 // would have it copy the whole font first.
@@ -20,16 +20,27 @@ QString loadFont(const QString& resource) {
     return QFontDatabase::applicationFontFamilies(id).value(0);
 }
 
+bool isInstalled(const QString& family) {
+    return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+}
+
+// Fonts are asked for by families that are installed, and by one family wherever the text
+// allows: for a missing family, and for every list of families, Qt has fontconfig apply all its
+// substitution rules and sort every font of the system, once for each script in the text.
+//
 // The system's fonts are listed first, so the bundled ones are registered after them. Of two
 // fonts of one name (the Song-style font is a cut of AR PL UMing CN, which many systems have),
-// the one registered last is used: so Chinese text always comes from the small bundled cut,
-// never from the system's 20 MB collection, which would take some 4.5 MiB of memory more.
-void loadBundledFonts() {
-    if (!bundledSongFamily.isEmpty())
+// the one registered last is used: so Chinese text comes from the small bundled cut, never from
+// the system's 20 MB collection, which would take some 4.5 MiB of memory more.
+void loadFonts() {
+    if (!songFamily.isEmpty())
         return;
-    QFontDatabase::families();
-    bundledSongFamily = loadFont(QStringLiteral(":/fonts/song.ttf"));
-    bundledTahomaFamily = loadFont(QStringLiteral(":/fonts/tahoma-subset.ttf"));
+    const QString systemSong = isInstalled(QStringLiteral("SimSun")) ? QStringLiteral("SimSun")
+                               : isInstalled(QStringLiteral("宋体")) ? QStringLiteral("宋体")
+                                                                     : QString();
+    const QString bundledSong = loadFont(QStringLiteral(":/fonts/song.ttf"));
+    tahomaFamily = loadFont(QStringLiteral(":/fonts/tahoma-subset.ttf"));
+    songFamily = systemSong.isEmpty() ? bundledSong : systemSong;
 }
 
 QFont fontOf(const QStringList& families, qreal pointSize) {
@@ -48,20 +59,22 @@ void installChineseUi(QApplication& app) {
                          QStringLiteral(":/translations")))
         QApplication::installTranslator(translator);
 
-    loadBundledFonts();
+    // Menus, buttons and dialogs show the Song-style font, as on a Chinese system, at the
+    // desktop's size.
+    loadFonts();
     QFont font = QApplication::font();
-    font.setFamilies({font.family(), bundledSongFamily});
+    font.setFamilies({songFamily});
     QApplication::setFont(font);
 }
 
 QFont songFont(qreal pointSize) {
-    loadBundledFonts();
-    return fontOf({QStringLiteral("SimSun"), QStringLiteral("宋体"), bundledSongFamily}, pointSize);
+    loadFonts();
+    return fontOf({songFamily}, pointSize);
 }
 
 QFont tahomaFont(qreal pointSize) {
-    loadBundledFonts();
-    return fontOf({QStringLiteral("Tahoma"), bundledTahomaFamily, bundledSongFamily}, pointSize);
+    loadFonts();
+    return fontOf({tahomaFamily, songFamily}, pointSize);
 }
 
 } // namespace xiangqi

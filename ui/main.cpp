@@ -1,4 +1,5 @@
 #include "ChineseUi.h"
+#include "StartupStyle.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(XIANGQI_VERSION));
+    QApplication::setStyle(new xiangqi::StartupStyle);
     xiangqi::installChineseUi(app);
     xiangqi::frmMain window;
     window.show();

@@ -10,6 +10,7 @@
 #include "InterleavedRuns.h"
 #include "MoveBench.h"
 #include "ResultRow.h"
+#include "StartupStyle.h"
 
 #include <QApplication>
 #include <QTest>
@@ -39,6 +40,7 @@ int compare() {
 std::unique_ptr<bench::ClickTarget> makeTarget(const std::string& variant) {
     if (variant == "bare")
         return std::make_unique<bench::BareTarget>();
+    QApplication::setStyle(new xiangqi::StartupStyle);
     xiangqi::installChineseUi(*qApp);
     return std::make_unique<bench::GameTarget>();
 }
