@@ -4,6 +4,7 @@
 #include "ChineseUi.h"
 #include "PictureBank.h"
 #include "StartupStyle.h"
+#include "TitleLabel.h"
 #include "frmMain.h"
 
 #include <QAction>
@@ -236,10 +237,12 @@ private slots:
     }
 
     void labelsUseTheirFontsAndColours() {
-        auto* title = control<QLabel>("Label1");
+        auto* title = control<TitleLabel>("Label1");
         QCOMPARE(title->text(), QStringLiteral("tovan 中国象棋"));
         QCOMPARE(title->font().pointSizeF(), 26.25);
-        QCOMPARE(title->font().families(), QStringList({"Tahoma", songFamily()}));
+        QCOMPARE(title->font().families(), QStringList{"Tahoma"});
+        QCOMPARE(title->chineseFont().pointSizeF(), 26.25);
+        QCOMPARE(title->chineseFont().families(), QStringList{songFamily()});
         QCOMPARE(title->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         auto* statusLabel = control<QLabel>("Label2");
         QCOMPARE(statusLabel->font().pointSizeF(), 42.0);

@@ -1,14 +1,17 @@
 // What the window's start-up is spared, each of which would cost a good part of it: loading the
 // image-format plugins for its first frame, and fonts asked for by families that are missing or
-// by lists of families. The style that spares the plugins must draw what Fusion draws.
+// by lists of families. The style that spares the plugins must draw what Fusion draws, and the
+// title, drawn with two fonts of one family each, what a label with both families draws.
 #include "ChineseUi.h"
 #include "StartupStyle.h"
+#include "TitleLabel.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QLabel>
 #include <QStyleFactory>
 #include <QTest>
 #include <memory>
@@ -71,19 +74,46 @@ private slots:
             QCOMPARE(icon.pixmap(size).toImage(), expected.pixmap(size).toImage());
     }
 
-    // Only the title, Tahoma with Chinese characters, needs a second family.
-    void everyFontNamesInstalledFamilies() {
+    void everyFontNamesOneInstalledFamily() {
         frmMain window;
         const QStringList installed = QFontDatabase::families();
         QList<QWidget*> widgets = window.findChildren<QWidget*>();
         widgets << &window;
         for (const QWidget* widget : widgets) {
-            const QStringList families = widget->font().families();
-            const int allowed = widget->objectName() == QStringLiteral("Label1") ? 2 : 1;
-            QVERIFY2(families.size() <= allowed, qPrintable(widget->objectName()));
-            for (const QString& family : families)
-                QVERIFY2(installed.contains(family), qPrintable(family));
+            QList<QFont> fonts{widget->font()};
+            if (const auto* title = qobject_cast<const TitleLabel*>(widget))
+                fonts << title->chineseFont();
+            for (const QFont& font : fonts) {
+                QCOMPARE(font.families().size(), 1);
+                QVERIFY2(installed.contains(font.family()), qPrintable(font.family()));
+            }
         }
+    }
+
+    // The title draws what a label whose font lists both families draws.
+    void titleLooksAsOneLabelWithBothFonts_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("mixed") << QStringLiteral("tovan 中国象棋");
+        QTest::newRow("Chinese first") << QStringLiteral("中国 tovan");
+        QTest::newRow("Chinese only") << QStringLiteral("中国象棋");
+        QTest::newRow("Latin only") << QStringLiteral("tovan");
+        QTest::newRow("empty") << QString();
+    }
+    void titleLooksAsOneLabelWithBothFonts() {
+        QFETCH(QString, text);
+        const QFont latin = tahomaFont(26.25);
+        const QFont chinese = songFont(26.25);
+        QFont both = latin;
+        both.setFamilies({latin.family(), chinese.family()});
+        QLabel label(text);
+        label.setFont(both);
+        label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label.resize(label.sizeHint().expandedTo(QSize(200, 41)));
+        TitleLabel title(text, latin, chinese, nullptr);
+        title.resize(label.size());
+        QCOMPARE(title.grab().toImage(), label.grab().toImage());
+        if (!text.isEmpty())
+            QCOMPARE(title.sizeHint(), label.sizeHint());
     }
 };
 

@@ -74,7 +74,7 @@ QFont songFont(qreal pointSize) {
 
 QFont tahomaFont(qreal pointSize) {
     loadFonts();
-    return fontOf({tahomaFamily, songFamily}, pointSize);
+    return fontOf({tahomaFamily}, pointSize);
 }
 
 } // namespace xiangqi

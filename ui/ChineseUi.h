@@ -13,7 +13,7 @@ void installChineseUi(QApplication& app);
 
 // 宋体 where the system has it, else the bundled Song-style font.
 QFont songFont(qreal pointSize);
-// Tahoma, or the bundled substitute; Chinese characters fall back to the Song-style font.
+// Tahoma, or the bundled substitute, which has no Chinese characters.
 QFont tahomaFont(qreal pointSize);
 
 } // namespace xiangqi

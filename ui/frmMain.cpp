@@ -4,6 +4,7 @@
 #include "ChineseUi.h"
 #include "RecordFile.h"
 #include "StatusLabel.h"
+#include "TitleLabel.h"
 #include "frmAbout.h"
 
 #include <QApplication>
@@ -102,13 +103,12 @@ void frmMain::createControls(QWidget* client) {
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     Label2->setPalette(blue);
 
-    Label1 = new QLabel(QStringLiteral("tovan 中国象棋"), client);
+    Label1 = new TitleLabel(QStringLiteral("tovan 中国象棋"), tahomaFont(26.25), songFont(26.25),
+                            client);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(tahomaFont(26.25));
     // The designed width of 185 pixels cannot hold the title at its font size; the label grows
     // to the right, where nothing else stands, so the whole title shows.
     Label1->setGeometry(40, 0, std::max(185, Label1->sizeHint().width()), 41);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette red = Label1->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     Label1->setPalette(red);

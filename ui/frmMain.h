@@ -15,6 +15,7 @@ class QPushButton;
 namespace xiangqi {
 
 class BoardPoints;
+class TitleLabel;
 
 // The main window: the board points inside their frame, the title and status labels, the four
 // command buttons and the menus. It shows what the game logic asks for and hands the user's
@@ -56,7 +57,7 @@ private:
     QPushButton* createButton(const QString& text, QRect geometry, QWidget* client);
 
     // The controls; each also carries its name as its object name.
-    QLabel* Label1 = nullptr;
+    TitleLabel* Label1 = nullptr;
     QGroupBox* Frame1 = nullptr;
     BoardPoints* Image1 = nullptr;
     QLabel* Label2 = nullptr;
