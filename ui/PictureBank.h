@@ -16,6 +16,8 @@ public:
 
     // Pre: `index` is one of kIndices.
     const QPixmap& picture(int index) const;
+    // The picture as drawn: 47 × 47 pixels of 256 colours. Null for an index not in kIndices.
+    static QImage image(int index);
 
     // Decodes a compiled-in PNG picture with Qt's own PNG reader. Left to find a reader itself,
     // Qt would first load every image format plugin on the system to ask each whether it reads
@@ -23,8 +25,6 @@ public:
     static QImage readPng(const QString& resource);
 
 private:
-    static QPixmap decode(int index);
-
     mutable std::array<QPixmap, 100> pictures_{};
 };
 
