@@ -10,8 +10,8 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
 launches=${1:-20}
 build=build-bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target tovan-xiangqi bench-bare-window bench-startup bench-move \
-    bench-save
+cmake --build "$build" --target tovan-xiangqi bench-bare-window bench-menu-titles bench-startup \
+    bench-move bench-save
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -25,7 +25,8 @@ echo "| figure | launches (game + baseline) | game | baseline | ratio | goal | m
 echo "|---|---|---|---|---|---|---|"
 status=0
 "$build/bench/bench-startup" "$launches" "$build/ui/tovan-xiangqi" \
-    "$build/bench/bench-bare-window" 2>>"$details" | tee -a "$rows" || status=1
+    "$build/bench/bench-bare-window" "$build/bench/bench-menu-titles" 2>>"$details" |
+    tee -a "$rows" || status=1
 "$build/bench/bench-move" 2>>"$details" | tee -a "$rows" || status=1
 "$build/bench/bench-save" 2>>"$details" | tee -a "$rows" || status=1
 grep -q '\*\*no\*\*' "$rows" && status=1

@@ -1,7 +1,9 @@
 // Start-up time and peak memory of the game against the bare window, each launched again and
 // again in turn (game, bare window, game, ...) on a private X server, and watched from outside.
+// A third program, when given, takes its turn too, and its start-up is shown against the bare
+// window's for reference.
 //
-// Usage: bench-startup LAUNCHES GAME BARE_WINDOW
+// Usage: bench-startup LAUNCHES GAME BARE_WINDOW [REFERENCE]
 #include "ResultRow.h"
 #include "Samples.h"
 #include "ScreenWatcher.h"
@@ -14,6 +16,7 @@
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -28,66 +31,74 @@ void prepareEnvironment(const std::string& display, std::string& runtimeDir) {
     setenv("XDG_RUNTIME_DIR", runtimeDir.c_str(), 1);
 }
 
-void printLaunches(const char* what, const bench::Samples& game, const bench::Samples& bare) {
-    std::fprintf(stderr, "%s of each launch, game then bare window:\n ", what);
-    for (double value : game.values())
-        std::fprintf(stderr, " %.1f", value);
-    std::fprintf(stderr, "\n ");
-    for (double value : bare.values())
-        std::fprintf(stderr, " %.1f", value);
-    std::fprintf(stderr, "\n");
-}
-
 struct Figures {
     bench::Samples startup;
     bench::Samples memory;
 };
 
-// Game and bare window in turn, after one launch of each, so both start with warm caches.
-void measureInTurn(bench::StartupProbe& probe, int launches, const std::string& game,
-                   const std::string& bare, Figures& gameFigures, Figures& bareFigures) {
-    probe.measure(game);
-    probe.measure(bare);
-    for (int launch = 0; launch < 2 * launches; ++launch) {
-        const bool isGame = launch % 2 == 0;
-        const auto measured = probe.measure(isGame ? game : bare);
-        Figures& figures = isGame ? gameFigures : bareFigures;
-        figures.startup.add(measured.startupMs);
-        figures.memory.add(measured.peakResidentMiB);
+void printLaunches(const char* what, const std::vector<Figures>& figures,
+                   bench::Samples Figures::*figure) {
+    std::fprintf(stderr, "%s of each launch, game, bare window%s:\n", what,
+                 figures.size() > 2 ? ", reference" : "");
+    for (const Figures& program : figures) {
+        std::fprintf(stderr, " ");
+        for (double value : (program.*figure).values())
+            std::fprintf(stderr, " %.1f", value);
+        std::fprintf(stderr, "\n");
     }
 }
 
-void printResults(const Figures& game, const Figures& bare) {
-    printLaunches("Start-up (ms)", game.startup, bare.startup);
-    printLaunches("Peak resident memory (MiB)", game.memory, bare.memory);
+// The programs in turn, after one launch of each, so all start with warm caches.
+std::vector<Figures> measureInTurn(bench::StartupProbe& probe, int launches,
+                                   const std::vector<std::string>& programs) {
+    for (const std::string& program : programs)
+        probe.measure(program);
+    std::vector<Figures> figures(programs.size());
+    for (int launch = 0; launch < launches; ++launch) {
+        for (std::size_t i = 0; i < programs.size(); ++i) {
+            const auto measured = probe.measure(programs[i]);
+            figures[i].startup.add(measured.startupMs);
+            figures[i].memory.add(measured.peakResidentMiB);
+        }
+    }
+    return figures;
+}
+
+void printResults(const std::vector<Figures>& figures) {
+    printLaunches("Start-up (ms)", figures, &Figures::startup);
+    printLaunches("Peak resident memory (MiB)", figures, &Figures::memory);
+    const Figures& game = figures[0];
+    const Figures& bare = figures[1];
     using Kind = bench::Goal::Kind;
     bench::ResultRow("start-up to the final first frame", "ms", {Kind::MaxRatio, 1.4})
         .print(game.startup, bare.startup);
     bench::ResultRow("peak resident memory after start-up", "MiB", {Kind::MaxRatio, 1.25})
         .print(game.memory, bare.memory);
+    if (figures.size() > 2)
+        bench::ResultRow("start-up of the reference (bare window + the two menu titles)", "ms", {})
+            .print(figures[2].startup, bare.startup);
 }
 
-void run(int launches, const std::string& game, const std::string& bare) {
+void run(int launches, const std::vector<std::string>& programs) {
     bench::XvfbServer server;
     std::string runtimeDir;
     prepareEnvironment(server.display(), runtimeDir);
     bench::ScreenWatcher watcher(server.display());
     bench::StartupProbe probe(watcher);
-    Figures gameFigures, bareFigures;
-    measureInTurn(probe, launches, game, bare, gameFigures, bareFigures);
+    const std::vector<Figures> figures = measureInTurn(probe, launches, programs);
     rmdir(runtimeDir.c_str());
-    printResults(gameFigures, bareFigures);
+    printResults(figures);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s LAUNCHES GAME BARE_WINDOW\n", argv[0]);
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: %s LAUNCHES GAME BARE_WINDOW [REFERENCE]\n", argv[0]);
         return 2;
     }
     try {
-        run(std::atoi(argv[1]), argv[2], argv[3]);
+        run(std::atoi(argv[1]), std::vector<std::string>(argv + 2, argv + argc));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "bench-startup: %s\n", error.what());
         return 1;
