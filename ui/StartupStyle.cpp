@@ -1,11 +1,11 @@
 #include "StartupStyle.h"
 
+#include "DeferredIconEngine.h"
+
 #include <QGroupBox>
-#include <QIconEngine>
 #include <QImageReader>
 #include <QPointer>
 #include <QStyleOption>
-#include <functional>
 #include <qdrawutil.h>
 
 namespace xiangqi {
@@ -13,45 +13,6 @@ namespace xiangqi {
 namespace {
 const QString kFusionGroupBoxFrame =
     QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
-
-// An icon that is read the first time anything about it is asked.
-class DeferredIconEngine : public QIconEngine {
-public:
-    explicit DeferredIconEngine(std::function<QIcon()> read) : read_(std::move(read)) {}
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-               QIcon::State state) override {
-        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return icon().pixmap(size, mode, state);
-    }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override {
-        return icon().pixmap(size, scale, mode, state);
-    }
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return icon().actualSize(size, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        return icon().availableSizes(mode, state);
-    }
-    bool isNull() override { return icon().isNull(); }
-    QString key() const override { return QStringLiteral("DeferredIconEngine"); }
-    QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
-
-private:
-    QIcon& icon() {
-        if (read_) {
-            icon_ = read_();
-            read_ = nullptr;
-        }
-        return icon_;
-    }
-
-    std::function<QIcon()> read_;
-    QIcon icon_;
-};
 } // namespace
 
 void StartupStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
