@@ -12,10 +12,11 @@ TitleLabel::TitleLabel(const QString& text, const QFont& font, const QFont& chin
 }
 
 QSize TitleLabel::sizeHint() const {
+    const QList<Run> all = runs();
     qreal width = 0;
-    for (const Run& run : runs())
+    for (const Run& run : all)
         width += QFontMetricsF(fontOf(run)).horizontalAdvance(run.text);
-    const Extent extent = verticalExtent();
+    const Extent extent = verticalExtent(all);
     return QSize(qCeil(width), qCeil(extent.ascent + extent.descent)).grownBy(contentsMargins());
 }
 
@@ -26,8 +27,9 @@ QSize TitleLabel::minimumSizeHint() const {
 void TitleLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    QPointF origin(contentsRect().left(), contentsRect().top() + verticalExtent().ascent);
-    for (const Run& run : runs()) {
+    const QList<Run> all = runs();
+    QPointF origin(contentsRect().left(), contentsRect().top() + verticalExtent(all).ascent);
+    for (const Run& run : all) {
         painter.setFont(fontOf(run));
         painter.drawText(origin, run.text);
         origin.rx() += QFontMetricsF(fontOf(run)).horizontalAdvance(run.text);
@@ -55,10 +57,9 @@ const QFont& TitleLabel::fontOf(const Run& run) const {
 
 // All runs stand on one baseline. As in a label whose font lists both families, a run of
 // Chinese characters is as tall as both fonts, any other run as tall as the label's font.
-TitleLabel::Extent TitleLabel::verticalExtent() const {
+TitleLabel::Extent TitleLabel::verticalExtent(const QList<Run>& all) const {
     const QFontMetricsF latin(font());
     Extent extent{latin.ascent(), latin.descent()};
-    const QList<Run> all = runs();
     if (std::any_of(all.begin(), all.end(), [](const Run& run) { return run.chinese; })) {
         const QFontMetricsF chinese(chineseFont_);
         extent.ascent = std::max(extent.ascent, chinese.ascent());

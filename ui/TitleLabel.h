@@ -34,7 +34,7 @@ private:
     };
     QList<Run> runs() const;
     const QFont& fontOf(const Run& run) const;
-    Extent verticalExtent() const;
+    Extent verticalExtent(const QList<Run>& all) const;
 
     QFont chineseFont_;
 };
