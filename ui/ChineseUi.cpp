@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QResource>
 #include <QTranslator>
+#include <clocale>
+#include <langinfo.h>
 
 namespace xiangqi {
 
@@ -43,6 +45,23 @@ void loadFonts() {
     songFamily = systemSong.isEmpty() ? bundledSong : systemSong;
 }
 
+// Qt turns every text it hands the system into UTF-8, whatever the locale; the X library, which
+// writes the window's title for older X clients (WM_NAME), converts from the C library's
+// character set. With no locale set that is ASCII, and the Chinese title would reach them as
+// Latin-1 mojibake, so the character set follows Qt's whenever the locale's is not UTF-8.
+void useUtf8CharacterSet() {
+    const auto isUtf8 = [] {
+        const QByteArray codeset(nl_langinfo(CODESET));
+        return codeset.compare("UTF-8", Qt::CaseInsensitive) == 0 ||
+               codeset.compare("utf8", Qt::CaseInsensitive) == 0;
+    };
+    for (const char* locale : {"C.UTF-8", "C.utf8", "en_US.UTF-8"}) {
+        if (isUtf8())
+            return;
+        std::setlocale(LC_CTYPE, locale);
+    }
+}
+
 QFont fontOf(const QStringList& families, qreal pointSize) {
     QFont font;
     font.setFamilies(families);
@@ -52,6 +71,7 @@ QFont fontOf(const QStringList& families, qreal pointSize) {
 } // namespace
 
 void installChineseUi(QApplication& app) {
+    useUtf8CharacterSet();
     const QLocale chinese(QLocale::Chinese, QLocale::China);
     QLocale::setDefault(chinese);
     auto* translator = new QTranslator(&app);

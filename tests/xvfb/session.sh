@@ -1,6 +1,9 @@
 # Sourced by the tests that drive the built program in a real X server, from outside, the way a
 # user would: Xvfb for the screen, xdotool for the mouse and keys, ImageMagick for screenshots.
 set -euo pipefail
+# The tools here read and type Chinese titles and paths, so they work in UTF-8; the program itself
+# starts with no locale at all, as in a minimal system (see start_game).
+export LC_ALL=C.UTF-8
 
 CLIENT_WIDTH=686
 CLIENT_HEIGHT=581
@@ -35,13 +38,26 @@ start_x_server() {
     fail "no X server could be started: $(cat "$work/xvfb.log")"
 }
 
-# Starts the program and waits for its main window; sets window, client_x and client_y (the
-# screen position of the window's client area, below its menu bar).
+# The title of window $1, as an X client in a UTF-8 locale reads it from the property $2
+# (_NET_WM_NAME by default; WM_NAME is what older clients read).
+window_title() {
+    xprop -id "$1" -notype "${2:-_NET_WM_NAME}" | sed -n 's/^[A-Z_]* = "\(.*\)"$/\1/p'
+}
+
+# Starts the program with no locale set and waits for its main window, found by its process;
+# sets window, client_x and client_y (the screen position of the window's client area, below its
+# menu bar).
 start_game() {
-    (cd "$work" && exec "$1") >"$work/game.log" 2>&1 &
+    (cd "$work" && exec env -u LC_ALL -u LANG -u LANGUAGE -u LC_CTYPE -u LC_MESSAGES "$1") \
+        >"$work/game.log" 2>&1 &
     game_pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Tovan 中国象棋' | head -n 1) ||
+    window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game_pid" | head -n 1) ||
         fail "the main window did not appear"
+    local name
+    for name in _NET_WM_NAME WM_NAME; do
+        [ "$(window_title "$window" "$name")" = 'Tovan 中国象棋' ] ||
+            fail "the window's $name reads '$(window_title "$window" "$name")'"
+    done
     sleep 0.5
     eval "$(xdotool getwindowgeometry --shell "$window")"
     [ "$WIDTH" -eq "$CLIENT_WIDTH" ] || fail "window is $WIDTH wide, expected $CLIENT_WIDTH"
@@ -78,12 +94,14 @@ expect_colour() {
     [ "$actual" = "$expected" ] || fail "point $cell pixel ($dx,$dy) is $actual, expected $expected"
 }
 
-# Waits for a visible window whose title is $1 other than the main window; prints its id.
+# Waits for a visible window of the program whose title is $1 other than the main window;
+# prints its id.
 wait_for_dialog() {
     local title=$1 id
     for _ in $(seq 100); do
-        for id in $(xdotool search --onlyvisible --name "$title" 2>/dev/null); do
-            [ "$id" != "$window" ] && echo "$id" && return 0
+        for id in $(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null); do
+            [ "$id" != "$window" ] && [ "$(window_title "$id")" = "$title" ] && echo "$id" &&
+                return 0
         done
         sleep 0.1
     done
