@@ -1,6 +1,6 @@
 # Sourced by play.sh, test.sh and bench/run.sh: makes sure the Debian packages named in "$@"
 # are installed. As root it installs the missing ones with apt-get; otherwise it prints the
-# apt-get line and stops the calling script.
+# apt-get lines to run as root or with sudo, and stops the calling script.
 ensure_packages() {
     local missing=()
     local pkg
@@ -10,13 +10,17 @@ ensure_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     if [ "$(id -u)" -eq 0 ]; then
+        # apt-get's own lines show the progress: a first install takes a few minutes.
         echo "Installing: ${missing[*]}"
-        apt-get update -qq &&
-            DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-                "${missing[@]}" >/dev/null || exit 1
+        apt-get update -q &&
+            DEBIAN_FRONTEND=noninteractive apt-get install -y -q -o Dpkg::Use-Pty=0 \
+                --no-install-recommends "${missing[@]}" || exit 1
     else
-        echo "Missing Debian packages. Install them with:"
-        echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}"
+        local install="apt-get install -y --no-install-recommends ${missing[*]}"
+        echo "Missing Debian packages. Install them as root, then run this again:"
+        echo "  apt-get update && $install"
+        echo "or, where sudo is set up:"
+        echo "  sudo apt-get update && sudo $install"
         exit 1
     fi
 }
