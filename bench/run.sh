@@ -11,7 +11,7 @@ launches=${1:-20}
 build=build-bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target tovan-xiangqi bench-bare-window bench-menu-titles bench-startup \
-    bench-move bench-save
+    bench-move bench-save bench-dialogs
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -29,6 +29,13 @@ status=0
     tee -a "$rows" || status=1
 "$build/bench/bench-move" 2>>"$details" | tee -a "$rows" || status=1
 "$build/bench/bench-save" 2>>"$details" | tee -a "$rows" || status=1
+# The dialogs open in an X server of their own, the platform users have.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+while [ ! -s "$work/display" ] && kill -0 "$xvfb" 2>/dev/null; do sleep 0.1; done
+DISPLAY=":$(head -n 1 "$work/display")" "$build/bench/bench-dialogs" 2>>"$details" |
+    tee -a "$rows" || status=1
+kill "$xvfb"
 grep -q '\*\*no\*\*' "$rows" && status=1
 echo
 cat "$details"

@@ -23,6 +23,15 @@ bool ResultRow::print(const Samples& game, const Samples& baseline) const {
     return met;
 }
 
+bool ResultRow::printAlone(const Samples& game) const {
+    const bool met = goal_.kind != Goal::Kind::MaxValue || game.median() <= goal_.limit;
+    std::printf("| %s | %zu | %.3g %s | | | %s | %s |\n", figure_.c_str(), game.size(),
+                game.median(), unit_.c_str(), goalText().c_str(),
+                goal_.kind == Goal::Kind::None ? "" : (met ? "yes" : "**no**"));
+    std::fflush(stdout);
+    return met;
+}
+
 std::string ResultRow::goalText() const {
     char text[64] = "";
     if (goal_.kind == Goal::Kind::MaxRatio)

@@ -23,6 +23,8 @@ public:
 
     // Prints the row to stdout; false when the goal is missed.
     bool print(const Samples& game, const Samples& baseline) const;
+    // The same for a figure of the game alone, with no baseline to compare it with.
+    bool printAlone(const Samples& game) const;
 
 private:
     std::string goalText() const;
