@@ -37,7 +37,6 @@ frmAbout::frmAbout(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(kCaption);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/xiangqi.png")));
     setFixedSize(kClientWidth, kClientHeight);
     createControls();
 }

@@ -59,7 +59,9 @@ frmMain::frmMain()
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kTitle);
-    setWindowIcon(
+    // One icon for every window of the program, the about box included: an icon made afresh
+    // for each about box would leave a copy of its picture in Qt's pixmap cache every time.
+    QApplication::setWindowIcon(
         QIcon(QPixmap::fromImage(PictureBank::readPng(QStringLiteral(":/icons/xiangqi.png")))));
 
     auto* client = new QWidget(this);
