@@ -38,7 +38,8 @@ public:
     // dialog could not be shown.
     virtual std::optional<std::string> showSaveDialog(std::string_view filter) = 0;
     // Replaces the file at `path` by `contents` as a whole; false on any failure, in which case
-    // an existing file keeps its old content.
+    // an existing file keeps its old content, unless only the last step failed (making the
+    // replacement durable), when it already holds `contents` in full.
     virtual bool writeTextFile(const std::string& path, std::string_view contents) = 0;
 
     // Loads the about dialog afresh and shows it modally; returns when it has been closed.

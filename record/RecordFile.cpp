@@ -1,51 +1,99 @@
 #include "RecordFile.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace xiangqi {
 
 namespace {
 
-// The write bits of the file's mode. WriteUser is left out: it reflects an access check, which
-// always passes for the superuser.
-constexpr QFile::Permissions kAnyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
+constexpr mode_t kPermissions = S_IRWXU | S_IRWXG | S_IRWXO;
 
 // The superuser may write anything, so the access check alone would let a save replace a file
 // or fill a folder the user has explicitly write-protected; the permission bits decide too.
-bool isWriteProtected(const QFileInfo& info) {
-    return !info.isWritable() || (info.permissions() & kAnyWrite) == 0;
+bool isWriteProtected(int folder, const char* name, const struct stat& status) {
+    return ::faccessat(folder, name, W_OK, 0) != 0 || (status.st_mode & kAnyWrite) == 0;
 }
 
-// An existing target must be a writable plain file (a save must not replace a device, a pipe or
-// a protected file with a regular one) in a folder that is not write-protected.
-bool mayReplace(const QString& path) {
-    const QFileInfo target(path);
-    if (target.exists() && (!target.isFile() || isWriteProtected(target)))
+// Whether the record may go to `name` in `folder`: the folder must not be write-protected, and
+// an existing file of that name must be a plain file that is not write-protected either (a save
+// must not replace a device, a pipe or a protected file with a regular one). Gives the
+// permissions of that file, which the new record keeps, or 0 when there is none.
+bool mayReplace(int folder, const char* name, mode_t& oldPermissions) {
+    struct stat status {};
+    if (::fstat(folder, &status) != 0 || isWriteProtected(folder, ".", status))
         return false;
-    const QFileInfo folder(target.absolutePath());
-    return folder.isDir() && !isWriteProtected(folder);
+    if (::fstatat(folder, name, &status, 0) != 0) {
+        oldPermissions = 0;
+        return errno == ENOENT;
+    }
+    oldPermissions = status.st_mode & kPermissions;
+    return S_ISREG(status.st_mode) && !isWriteProtected(folder, name, status);
+}
+
+bool writeAll(int file, QByteArrayView contents) {
+    while (!contents.isEmpty()) {
+        const ssize_t written =
+            ::write(file, contents.data(), static_cast<size_t>(contents.size()));
+        if (written <= 0)
+            return false;
+        contents = contents.sliced(written);
+    }
+    return true;
+}
+
+// Creates the file `name` in `folder` with `contents` and returns once they are on the disk.
+// A file that cannot be completed is removed again.
+bool createOnDisk(int folder, const char* name, mode_t oldPermissions, QByteArrayView contents) {
+    // Only the owner may open a file that takes an old one's place until it has its permissions.
+    const int file = ::openat(folder, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                              oldPermissions ? 0600 : 0666);
+    if (file < 0)
+        return false;
+    const bool written = (!oldPermissions || ::fchmod(file, oldPermissions) == 0) &&
+                         writeAll(file, contents) && ::fsync(file) == 0;
+    if (::close(file) == 0 && written)
+        return true;
+    ::unlinkat(folder, name, 0);
+    return false;
+}
+
+// Puts `contents` in place of the file `name` in `folder` with a single rename of a complete
+// file, so that the name holds the old record or the new one in full, even after a power cut.
+bool replace(int folder, const QByteArray& name, QByteArrayView contents) {
+    mode_t oldPermissions = 0;
+    if (!mayReplace(folder, name, oldPermissions))
+        return false;
+    const QByteArray temporary =
+        name + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+    if (!createOnDisk(folder, temporary, oldPermissions, contents))
+        return false;
+    if (::renameat(folder, temporary, folder, name) != 0) {
+        ::unlinkat(folder, temporary, 0);
+        return false;
+    }
+    // The rename itself is on the disk only once the folder is.
+    return ::fsync(folder) == 0;
 }
 
 } // namespace
 
 bool RecordFile::write(const QString& path, QByteArrayView contents) {
-    QSaveFile file(path);
-    return write(file, contents);
-}
-
-bool RecordFile::write(QSaveFile& file, QByteArrayView contents) {
-    if (!mayReplace(file.fileName()))
+    // Through a symbolic link, the file it points to gets the record.
+    const QString resolved = QFileInfo(path).canonicalFilePath();
+    const QFileInfo target(resolved.isEmpty() ? path : resolved);
+    const int folder = ::open(QFile::encodeName(target.absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
         return false;
-    // A rename-free direct write could leave a half-written record behind.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // A full disk shows as a short write, which QSaveFile would still commit.
-    if (file.write(contents.data(), contents.size()) != contents.size())
-        file.cancelWriting();
-    // After a cancel, commit discards the temporary file at once and fails.
-    return file.commit();
+    const bool replaced = replace(folder, QFile::encodeName(target.fileName()), contents);
+    return ::close(folder) == 0 && replaced;
 }
 
 } // namespace xiangqi

@@ -3,21 +3,19 @@
 #include <QByteArrayView>
 #include <QString>
 
-class QSaveFile;
-
 namespace xiangqi {
 
 // Writes a game record to disk as a whole or not at all: the bytes go to a temporary file
-// beside the target, which replaces the target only once everything is written and flushed.
-// On failure an existing file keeps its old content and no temporary file is left behind.
+// beside the target and reach the disk before that file replaces the target in one rename, and
+// the folder is synced after it, so even a power cut leaves the old record or the new one.
+// On failure no temporary file is left behind, and an existing file keeps its old content
+// unless the failure came after the rename (syncing the folder), when it holds the new record.
 class RecordFile {
 public:
     // Replaces the file at `path` by `contents`, byte for byte. False on any failure, and also
     // when the target is not a plain file or is read-only: a file or folder whose permission
     // bits deny writing to everyone is never overwritten, not even by the superuser.
     static bool write(const QString& path, QByteArrayView contents);
-    // The same for a save file already named after its target, not yet opened.
-    static bool write(QSaveFile& file, QByteArrayView contents);
 };
 
 } // namespace xiangqi

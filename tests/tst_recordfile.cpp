@@ -1,10 +1,11 @@
+#include "FaultInjector.h"
 #include "RecordFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
 #include <sys/mount.h>
 #include <sys/stat.h>
 
@@ -14,6 +15,8 @@ namespace {
 
 const QByteArray kWorkedExample = "64,67,0\r\n1,20,0\r\n67,31,66\r\n";
 const QByteArray kOldContents = "1,2,0\r\n3,4,0\r\n";
+// A record of a long game: 8,492 bytes, which fit in a write buffer as every record does.
+const QByteArray kLongRecord = kWorkedExample.repeated(314) + kOldContents;
 constexpr auto kReadOnly = QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther;
 constexpr auto kReadOnlyFolder =
     kReadOnly | QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther;
@@ -36,35 +39,6 @@ QStringList entriesOf(const QString& folder) {
                                   QDir::System);
 }
 
-// Passes on only the first `budget` bytes, as a disk that fills up part way through would.
-class CutShortSaveFile : public QSaveFile {
-public:
-    CutShortSaveFile(const QString& name, qint64 budget) : QSaveFile(name), budget_(budget) {}
-
-protected:
-    qint64 writeData(const char* data, qint64 length) override {
-        const qint64 passed = QSaveFile::writeData(data, qMin(length, budget_));
-        budget_ -= qMax<qint64>(passed, 0);
-        return passed;
-    }
-
-private:
-    qint64 budget_;
-};
-
-// Another program puts a folder where the record is going while it is being written, so the
-// final rename cannot succeed.
-class TargetTakenSaveFile : public QSaveFile {
-public:
-    using QSaveFile::QSaveFile;
-
-protected:
-    qint64 writeData(const char* data, qint64 length) override {
-        QDir().mkpath(fileName());
-        return QSaveFile::writeData(data, length);
-    }
-};
-
 // A tiny filesystem of its own, mounted for the lifetime of the object when the system lets us.
 class SmallFilesystem {
 public:
@@ -80,12 +54,32 @@ public:
     SmallFilesystem& operator=(const SmallFilesystem&) = delete;
 
     bool isMounted() const { return mounted_; }
-    static constexpr qint64 kCapacity = 64 * 1024;
 
 private:
     QByteArray mountPoint_;
     bool mounted_ = false;
 };
+
+// Fills the filesystem of `path` with that file until only `space` bytes are left.
+bool fillUpTo(const QString& path, qint64 space) {
+    QFile filler(path);
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray block(4096, '0');
+    while (filler.write(block) == block.size()) {
+    }
+    return filler.size() >= space && filler.resize(filler.size() - space);
+}
+
+// Where in a save's calls the new record takes the old one's place.
+qsizetype indexOfReplacingCall(const QList<QByteArray>& calls) {
+    const qsizetype renameat = calls.indexOf("renameat");
+    return renameat >= 0 ? renameat : calls.indexOf("rename");
+}
+
+bool includesSync(const QList<QByteArray>& calls) {
+    return calls.contains("fsync") || calls.contains("fdatasync");
+}
 
 enum class Obstacle { MissingFolder, PathIsFolder, ReadOnlyFolder, ReadOnlyFile, Pipe };
 
@@ -103,8 +97,11 @@ private slots:
     void aRefusedTargetFailsAndLeavesTheFolderAsItWas();
     void aWriteCutShortFailsAndKeepsTheOldFile_data();
     void aWriteCutShortFailsAndKeepsTheOldFile();
+    void aFullDiskFailsAndKeepsTheOldFile_data();
     void aFullDiskFailsAndKeepsTheOldFile();
     void aFailedRenameLeavesNoTemporaryFile();
+    void aSaveFailingAtAnyCallReportsItAndLosesNothing_data();
+    void aSaveFailingAtAnyCallReportsItAndLosesNothing();
 
 private:
     static void verifyALaterWriteWorks(const QString& folder);
@@ -201,7 +198,7 @@ void RecordFileTest::aRefusedTargetFailsAndLeavesTheFolderAsItWas() {
 }
 
 void RecordFileTest::aWriteCutShortFailsAndKeepsTheOldFile_data() {
-    QTest::addColumn<qint64>("budget");
+    QTest::addColumn<qint64>("space");
 
     QTest::newRow("nothing is written") << qint64(0);
     QTest::newRow("the first line is written") << qint64(9);
@@ -209,24 +206,37 @@ void RecordFileTest::aWriteCutShortFailsAndKeepsTheOldFile_data() {
 }
 
 void RecordFileTest::aWriteCutShortFailsAndKeepsTheOldFile() {
-    QFETCH(qint64, budget);
+    QFETCH(qint64, space);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("game.tvq");
     QVERIFY(createFile(path, kOldContents));
 
+    bool written = true;
     {
-        CutShortSaveFile file(path, budget);
-        QVERIFY(!RecordFile::write(file, kWorkedExample));
-        QCOMPARE(entriesOf(dir.path()), QStringList{"game.tvq"});
+        FaultInjector faults;
+        faults.limitSpace(space);
+        written = RecordFile::write(path, kWorkedExample);
     }
 
+    QVERIFY(!written);
     QCOMPARE(readAll(path), kOldContents);
     QCOMPARE(entriesOf(dir.path()), QStringList{"game.tvq"});
     verifyALaterWriteWorks(dir.path());
 }
 
+void RecordFileTest::aFullDiskFailsAndKeepsTheOldFile_data() {
+    QTest::addColumn<qint64>("space");
+    QTest::addColumn<QByteArray>("contents");
+
+    QTest::newRow("the worked example with no room left") << qint64(0) << kWorkedExample;
+    QTest::newRow("a long game with no room left") << qint64(0) << kLongRecord;
+    QTest::newRow("a long game with 4 KiB left") << qint64(4096) << kLongRecord;
+}
+
 void RecordFileTest::aFullDiskFailsAndKeepsTheOldFile() {
+    QFETCH(qint64, space);
+    QFETCH(QByteArray, contents);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString disk = dir.filePath("disk");
@@ -235,12 +245,14 @@ void RecordFileTest::aFullDiskFailsAndKeepsTheOldFile() {
         QSKIP("a small filesystem cannot be mounted here (needs root and mount rights)");
     const QString path = disk + "/game.tvq";
     QVERIFY(createFile(path, kOldContents));
+    const QString filler = disk + "/filler";
+    QVERIFY(fillUpTo(filler, space));
 
-    const QByteArray tooLarge(2 * SmallFilesystem::kCapacity, '1');
-    QVERIFY(!RecordFile::write(path, tooLarge));
+    QVERIFY(!RecordFile::write(path, contents));
 
     QCOMPARE(readAll(path), kOldContents);
-    QCOMPARE(entriesOf(disk), QStringList{"game.tvq"});
+    QCOMPARE(entriesOf(disk), (QStringList{"filler", "game.tvq"}));
+    QVERIFY(QFile::remove(filler));
     verifyALaterWriteWorks(disk);
 }
 
@@ -249,15 +261,81 @@ void RecordFileTest::aFailedRenameLeavesNoTemporaryFile() {
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("game.tvq");
 
+    bool written = true;
     {
-        TargetTakenSaveFile file(path);
-        QVERIFY(!RecordFile::write(file, kWorkedExample));
+        // Another program puts a folder where the record is going while it is being written.
+        FaultInjector faults;
+        faults.before("renameat", [&] { QDir().mkpath(path); });
+        written = RecordFile::write(path, kWorkedExample);
     }
 
+    QVERIFY(!written);
     QVERIFY(QFileInfo(path).isDir());
     QCOMPARE(entriesOf(dir.path()), QStringList{"game.tvq"});
     verifyALaterWriteWorks(dir.path());
 }
 
+void RecordFileTest::aSaveFailingAtAnyCallReportsItAndLosesNothing_data() {
+    QTest::addColumn<QByteArray>("contents");
+
+    QTest::newRow("an empty record") << QByteArray("");
+    QTest::newRow("the worked example of 27 bytes") << kWorkedExample;
+    QTest::newRow("a long game of 8,492 bytes") << kLongRecord;
+}
+
+// Fails each call a save makes in turn, with each error the call can give on a full, broken or
+// read-only disk. Until the new record has replaced the old one the old one must stay as it
+// was; after that (syncing the folder) the new one must be there whole. Either way the save
+// reports the failure, leaves no temporary file, and the next save works.
+void RecordFileTest::aSaveFailingAtAnyCallReportsItAndLosesNothing() {
+    QFETCH(QByteArray, contents);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("game.tvq");
+    QVERIFY(createFile(path, kOldContents));
+
+    QList<QByteArray> calls;
+    {
+        FaultInjector counter;
+        QVERIFY(RecordFile::write(path, contents));
+        calls = counter.calls();
+    }
+    QCOMPARE(readAll(path), contents);
+    QCOMPARE(entriesOf(dir.path()), QStringList{"game.tvq"});
+    const qsizetype replacing = indexOfReplacingCall(calls);
+    QVERIFY2(replacing >= 0, calls.join(' '));
+    QVERIFY2(includesSync(calls.first(replacing)),
+             "the new record is not on the disk before the rename");
+    QVERIFY2(includesSync(calls.sliced(replacing)),
+             "the folder is not on the disk after the rename");
+
+    int injected = 0;
+    int survived = 0;
+    for (qsizetype call = 0; call < calls.size(); ++call) {
+        for (const int error : FaultInjector::errorsOf(calls[call])) {
+            QVERIFY(createFile(path, kOldContents));
+            bool written = true;
+            {
+                FaultInjector faults(int(call) + 1, error);
+                written = RecordFile::write(path, contents);
+            }
+            ++injected;
+            const bool kept = !written &&
+                              readAll(path) == (call > replacing ? contents : kOldContents) &&
+                              entriesOf(dir.path()) == QStringList{"game.tvq"};
+            const bool recovered = RecordFile::write(path, contents) && readAll(path) == contents;
+            if (kept && recovered)
+                ++survived;
+            else
+                qWarning("call %lld (%s) failing with %s: %s", qlonglong(call + 1),
+                         calls[call].constData(), strerrorname_np(error),
+                         kept ? "the next save failed" : "reported as saved, or the files changed");
+        }
+    }
+
+    qInfo("%lld calls, %d faults injected, %d survived", qlonglong(calls.size()), injected,
+          survived);
+    QCOMPARE(survived, injected);
+}
 QTEST_GUILESS_MAIN(RecordFileTest)
 #include "tst_recordfile.moc"
