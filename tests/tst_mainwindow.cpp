@@ -113,6 +113,15 @@ private:
         static const PictureBank bank;
         return bank.picture(index).toImage().convertToFormat(QImage::Format_RGB32);
     }
+    void focusBoard() {
+        points()->setFocus(Qt::TabFocusReason);
+        QVERIFY(points()->hasFocus());
+    }
+    void pressKeys(QWidget* widget, const QList<Qt::Key>& keys) {
+        for (Qt::Key key : keys)
+            QTest::keyClick(widget, key,
+                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    }
     // 宋体 where the system has it, else the bundled Song-style font.
     static QString songFamily() {
         for (const auto& family : {QStringLiteral("SimSun"), QStringLiteral("宋体")})
@@ -213,8 +222,21 @@ private slots:
                 tabOrder << widget->objectName();
             widget = widget->nextInFocusChain();
         } while (widget != control<QPushButton>("cmdStart"));
-        QCOMPARE(tabOrder, QStringList({"cmdStart", "cmdAbort", "cmdUndo", "cmdSave"}));
-        QCOMPARE(points()->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(tabOrder, QStringList({"cmdStart", "cmdAbort", "cmdUndo", "cmdSave", "Image1"}));
+        // The mouse does not take the focus to the board, so a click leaves no cursor there.
+        QCOMPARE(points()->focusPolicy(), Qt::TabFocus);
+        QCOMPARE(window->focusWidget(), control<QPushButton>("cmdStart"));
+    }
+
+    void tabReachesTheBoardAfterTheEnabledButtons() {
+        QWidget* start = control<QPushButton>("cmdStart");
+        start->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(start, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control<QPushButton>("cmdAbort"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), points());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), start);
     }
 
     void menusHaveTheirCaptionsSeparatorsAndOneShortcut() {
@@ -319,6 +341,107 @@ private slots:
         click(kRedCannon);
         QVERIFY(!points()->isFramed(kRedCannon));
         QVERIFY(pointImage(kRedCannon) == bankImage(55));
+    }
+
+    // Keys from the start; then Space clicks the point under the cursor, and the red piece
+    // there is selected.
+    void arrowKeysMoveTheCursorAndStopAtTheEdges_data() {
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<int>("selected");
+        using K = QList<Qt::Key>;
+        QTest::newRow("the cursor starts on red's king") << K{} << 85;
+        QTest::newRow("up twice and left three times reach the red cannon")
+            << K{Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left} << 64;
+        QTest::newRow("right goes to the next point") << K{Qt::Key_Right} << 86;
+        QTest::newRow("left stops at the left edge")
+            << K{Qt::Key_Left, Qt::Key_Left, Qt::Key_Left,  Qt::Key_Left,
+                 Qt::Key_Left, Qt::Key_Left, Qt::Key_Right, Qt::Key_Right}
+            << 83;
+        QTest::newRow("right stops at the right edge")
+            << K{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+                 Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}
+            << 88;
+        QTest::newRow("down stops at the bottom edge")
+            << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up} << 58;
+        K upAndBack(12, Qt::Key_Up);
+        upAndBack << K(9, Qt::Key_Down);
+        QTest::newRow("up stops at the top edge") << upAndBack << 85;
+    }
+    void arrowKeysMoveTheCursorAndStopAtTheEdges() {
+        QFETCH(QList<Qt::Key>, keys);
+        QFETCH(int, selected);
+        focusBoard();
+        pressKeys(points(), keys << Qt::Key_Space);
+        QVERIFY(state().PieceSelected);
+        QCOMPARE(int(state().SelCell), selected);
+        QVERIFY(points()->isFramed(selected));
+    }
+
+    void spaceAndEnterActAsAClickOnTheCursorsPoint_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Space") << Qt::Key_Space;
+        QTest::newRow("Return") << Qt::Key_Return;
+        QTest::newRow("Enter on the keypad") << Qt::Key_Enter;
+    }
+    void spaceAndEnterActAsAClickOnTheCursorsPoint() {
+        QFETCH(Qt::Key, key);
+        focusBoard();
+        pressKeys(points(), {Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, key,
+                             Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, key});
+        QCOMPARE(state().MoveCount, 1);
+        QCOMPARE(points()->picture(kCannonCentre), 55);
+        QCOMPARE(points()->picture(kRedCannon), 11);
+        QCOMPARE(status(), QStringLiteral("黑 行"));
+        // Two presses on the black king's point pick it up and put it down again.
+        pressKeys(points(), {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up,
+                             Qt::Key_Up, key, key});
+        QVERIFY(!state().PieceSelected);
+        QVERIFY(messages.isEmpty());
+    }
+
+    // The cursor is drawn while the board has the keyboard focus, and only then; a point under
+    // both the cursor and the selection frame shows both.
+    void theCursorShowsOnlyWhileTheBoardHasTheFocus() {
+        QVERIFY(pointImage(85) == bankImage(50));
+        click(kRedCannon);
+        QVERIFY(!points()->hasFocus());
+        QVERIFY(pointImage(85) == bankImage(50));
+        focusBoard();
+        const QImage withCursor = pointImage(85);
+        QVERIFY(withCursor != bankImage(50));
+        const QColor highlight = points()->palette().highlight().color();
+        for (QPoint corner : {QPoint(4, 4), QPoint(44, 4), QPoint(4, 44), QPoint(44, 44)})
+            QCOMPARE(withCursor.pixelColor(corner), highlight);
+        QVERIFY(withCursor.pixelColor(0, 0) != highlight); // clear of a selection frame
+
+        pressKeys(points(), {Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left});
+        QVERIFY(pointImage(85) == bankImage(50));
+        const QImage framedWithCursor =
+            points()->grab(BoardPoints::pointRect(kRedCannon)).toImage();
+        QCOMPARE(framedWithCursor.pixelColor(0, 0), points()->palette().windowText().color());
+        QCOMPARE(framedWithCursor.pixelColor(4, 4), highlight);
+
+        control<QPushButton>("cmdStart")->setFocus();
+        click(kRedCannon);
+        QVERIFY(pointImage(kRedCannon) == bankImage(55));
+        focusBoard();
+        QCOMPARE(pointImage(kRedCannon).pixelColor(4, 4), highlight); // the cursor stayed
+    }
+
+    void enterPressesAFocusedButtonAsSpaceDoes_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Return") << Qt::Key_Return;
+        QTest::newRow("Enter on the keypad") << Qt::Key_Enter;
+        QTest::newRow("Space") << Qt::Key_Space;
+    }
+    void enterPressesAFocusedButtonAsSpaceDoes() {
+        QFETCH(Qt::Key, key);
+        auto* resign = control<QPushButton>("cmdAbort");
+        resign->setFocus();
+        answerNextMessageBox(QMessageBox::Yes);
+        pressKeys(resign, {key});
+        QCOMPARE(messages, QStringList({"你真的要认输吗?"}));
+        QCOMPARE(status(), QStringLiteral("红 死"));
     }
 
     void newGameWorksAlikeFromButtonMenuAndCtrlN_data() {

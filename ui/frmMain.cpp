@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -37,6 +38,9 @@ const std::array<const char*, 90> kTags{
     "90", "91", "91", "94", "91", "96", "91", "91", "99",
 };
 // clang-format on
+
+// The keyboard's cursor starts on red's king: red moves first.
+constexpr int kRedKingPoint = 85;
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -93,6 +97,7 @@ void frmMain::createControls(QWidget* client) {
     Image1 = new BoardPoints(Image2, Frame1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(24, 24);
+    Image1->setFocusPoint(kRedKingPoint);
     connect(Image1, &BoardPoints::pointClicked, this, &frmMain::Image1_Click);
 
     Label2 = new StatusLabel(QStringLiteral("红行"), client);
@@ -116,13 +121,28 @@ void frmMain::createControls(QWidget* client) {
     setTabOrder(cmdStart, cmdAbort);
     setTabOrder(cmdAbort, cmdUndo);
     setTabOrder(cmdUndo, cmdSave);
+    setTabOrder(cmdSave, Image1);
 }
 
 QPushButton* frmMain::createButton(const QString& text, QRect geometry, QWidget* client) {
     auto* button = new QPushButton(text, client);
     button->setGeometry(geometry);
     button->setAutoDefault(false);
+    button->installEventFilter(this);
     return button;
+}
+
+// Enter presses a focused button, as Space does. Qt leaves Enter to a dialog's default button.
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (!button || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter))
+        return QMainWindow::eventFilter(watched, event);
+    if (!key->isAutoRepeat())
+        button->click();
+    return true;
 }
 
 void frmMain::createMenus() {

@@ -51,6 +51,9 @@ private slots:
     void cmdUndo_Click();
     void cmdSave_Click();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createControls(QWidget* client);
     void createMenus();
