@@ -7,6 +7,7 @@
 #include "TitleLabel.h"
 #include "frmMain.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -112,6 +113,28 @@ private:
     QImage bankImage(int index) {
         static const PictureBank bank;
         return bank.picture(index).toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    // The board's cell for point `cell` as assistive technology sees it.
+    QAccessibleInterface* pointInterface(int cell) {
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(points());
+        return board ? board->child(cell) : nullptr;
+    }
+    QString pointName(int cell) {
+        QAccessibleInterface* point = pointInterface(cell);
+        return point ? point->text(QAccessible::Name) : QStringLiteral("(no cell)");
+    }
+    // The cells selected, as the board's table and each cell's state tell them.
+    QList<int> selectedPoints() {
+        QList<int> selected;
+        for (int cell = 0; cell < 90; ++cell)
+            if (QAccessibleInterface* point = pointInterface(cell);
+                point && point->state().selected)
+                selected << cell;
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(points());
+        if (!board->tableInterface() ||
+            board->tableInterface()->selectedCellCount() != selected.size())
+            return {-1};
+        return selected;
     }
     void focusBoard() {
         points()->setFocus(Qt::TabFocusReason);
@@ -442,6 +465,121 @@ private slots:
         pressKeys(resign, {key});
         QCOMPARE(messages, QStringList({"你真的要认输吗?"}));
         QCOMPARE(status(), QStringLiteral("红 死"));
+    }
+
+    void theBoardIsATableOfNinetyPoints() {
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(points());
+        QCOMPARE(board->role(), QAccessible::Table);
+        QCOMPARE(board->text(QAccessible::Name), QStringLiteral("棋盘"));
+        QCOMPARE(board->childCount(), 90);
+        QAccessibleTableInterface* table = board->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), 10);
+        QCOMPARE(table->columnCount(), 9);
+        for (int cell = 0; cell < 90; ++cell) {
+            QAccessibleInterface* point = board->child(cell);
+            QVERIFY(point);
+            QCOMPARE(point->role(), QAccessible::Cell);
+            QCOMPARE(point->parent(), board);
+            QCOMPARE(board->indexOfChild(point), cell);
+            QCOMPARE(table->cellAt(cell / 9, cell % 9), point);
+            QAccessibleTableCellInterface* tableCell = point->tableCellInterface();
+            QVERIFY(tableCell);
+            QCOMPARE(tableCell->rowIndex(), cell / 9);
+            QCOMPARE(tableCell->columnIndex(), cell % 9);
+            const QRect rect = BoardPoints::pointRect(cell);
+            QCOMPARE(point->rect(), QRect(points()->mapToGlobal(rect.topLeft()), rect.size()));
+            QCOMPARE(board->childAt(point->rect().center().x(), point->rect().center().y()), point);
+        }
+        QCOMPARE(board->child(90), nullptr);
+        QCOMPARE(table->cellAt(10, 0), nullptr);
+    }
+
+    // The start position drawn row by row as the pieces read; rows 0 to 4 are black's.
+    void everyPointIsNamedWithItsPieceAndPlaceAtTheStart() {
+        const char* const rows[10] = {"车马象士将士象马车", "         ",   " 炮     炮 ",
+                                      "卒 卒 卒 卒 卒",     "         ",   "         ",
+                                      "兵 兵 兵 兵 兵",     " 炮     炮 ", "         ",
+                                      "车马相士帅士相马车"};
+        for (int cell = 0; cell < 90; ++cell) {
+            const int row = cell / 9, col = cell % 9;
+            const QChar piece = QString::fromUtf8(rows[row]).at(col);
+            const QString occupant =
+                piece == QLatin1Char(' ')
+                    ? QStringLiteral("空位")
+                    : (row < 5 ? QStringLiteral("黑 ") : QStringLiteral("红 ")) + piece;
+            QCOMPARE(pointName(cell),
+                     QStringLiteral("%1，第%2行，第%3列").arg(occupant).arg(row + 1).arg(col + 1));
+        }
+    }
+
+    void pointNamesFollowMovesCapturesAndTakeBacks_data() {
+        QTest::addColumn<int>("moves");
+        QTest::addColumn<int>("takeBacks");
+        QTest::addColumn<QStringList>("names"); // of points 64, 67, 31, 1 and 20
+        const QStringList start{"红 炮，第8行，第2列", "空位，第8行，第5列", "黑 卒，第4行，第5列",
+                                "黑 马，第1行，第2列", "空位，第3行，第3列"};
+        QTest::newRow("at the start") << 0 << 0 << start;
+        QTest::newRow("after the cannon's move to the centre")
+            << 1 << 0
+            << QStringList{"空位，第8行，第2列", "红 炮，第8行，第5列", "黑 卒，第4行，第5列",
+                           "黑 马，第1行，第2列", "空位，第3行，第3列"};
+        QTest::newRow("after the cannon takes the soldier")
+            << 3 << 0
+            << QStringList{"空位，第8行，第2列", "空位，第8行，第5列", "红 炮，第4行，第5列",
+                           "空位，第1行，第2列", "黑 马，第3行，第3列"};
+        QTest::newRow("after the capture is taken back")
+            << 3 << 1
+            << QStringList{"空位，第8行，第2列", "红 炮，第8行，第5列", "黑 卒，第4行，第5列",
+                           "空位，第1行，第2列", "黑 马，第3行，第3列"};
+        QTest::newRow("after every move is taken back") << 3 << 3 << start;
+    }
+    void pointNamesFollowMovesCapturesAndTakeBacks() {
+        QFETCH(int, moves);
+        QFETCH(int, takeBacks);
+        QFETCH(QStringList, names);
+        QStringList before;
+        for (int cell : {kRedCannon, kCannonCentre, kBlackSoldierCentre, kBlackHorse, kHorseOut})
+            before << pointName(cell); // the cells exist before the game changes them
+        const std::pair<int, int> game[] = {{kRedCannon, kCannonCentre},
+                                            {kBlackHorse, kHorseOut},
+                                            {kCannonCentre, kBlackSoldierCentre}};
+        for (int i = 0; i < moves; ++i)
+            move(game[i].first, game[i].second);
+        for (int i = 0; i < takeBacks; ++i)
+            control<QPushButton>("cmdUndo")->click();
+        QStringList after;
+        for (int cell : {kRedCannon, kCannonCentre, kBlackSoldierCentre, kBlackHorse, kHorseOut})
+            after << pointName(cell);
+        QCOMPARE(after, names);
+    }
+
+    void theFramedPointIsTheSelectedCell() {
+        QCOMPARE(selectedPoints(), QList<int>());
+        click(kRedCannon);
+        QCOMPARE(selectedPoints(), QList<int>{kRedCannon});
+        QCOMPARE(QAccessible::queryAccessibleInterface(points())->tableInterface()->selectedCells(),
+                 QList<QAccessibleInterface*>{pointInterface(kRedCannon)});
+        click(kCannonCentre);
+        QCOMPARE(selectedPoints(), QList<int>());
+        click(kBlackHorse);
+        QCOMPARE(selectedPoints(), QList<int>{kBlackHorse});
+        click(kBlackHorse);
+        QCOMPARE(selectedPoints(), QList<int>());
+    }
+
+    void theCursorsPointHasTheFocus() {
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(points());
+        QVERIFY(pointInterface(85));
+        QCOMPARE(board->focusChild(), nullptr);
+        QVERIFY(!pointInterface(85)->state().focused);
+        focusBoard();
+        QCOMPARE(board->focusChild(), pointInterface(85));
+        QVERIFY(pointInterface(85)->state().focused);
+        QTest::keyClick(points(), Qt::Key_Left);
+        QCOMPARE(board->focusChild(), pointInterface(84));
+        QVERIFY(!pointInterface(85)->state().focused);
+        QVERIFY(pointInterface(84)->state().focusable);
     }
 
     void newGameWorksAlikeFromButtonMenuAndCtrlN_data() {

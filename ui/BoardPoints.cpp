@@ -1,5 +1,6 @@
 #include "BoardPoints.h"
 
+#include "BoardPointsAccessible.h"
 #include "PictureBank.h"
 
 #include <QMouseEvent>
@@ -48,6 +49,7 @@ BoardPoints::BoardPoints(const PictureBank& bank, QWidget* parent) : QWidget(par
     setFixedSize((kCols - 1) * kPitch + kPointSize, (kRows - 1) * kPitch + kPointSize);
     // Tab reaches the board; a click does not take the focus, so the mouse leaves no cursor.
     setFocusPolicy(Qt::TabFocus);
+    QAccessible::installFactory(&BoardPointsAccessible::create);
 }
 
 QRect BoardPoints::pointRect(int cell) {
@@ -61,6 +63,7 @@ void BoardPoints::setPicture(int cell, int bankIndex) {
         return;
     pictures_[cell] = bankIndex;
     update(QRect(pointRect(cell).topLeft(), QSize(kPitch, kPitch)));
+    tellAssistiveTechnology(cell, QAccessible::NameChanged);
 }
 
 void BoardPoints::setFramed(int cell, bool framed) {
@@ -68,6 +71,8 @@ void BoardPoints::setFramed(int cell, bool framed) {
         return;
     framed_[cell] = framed;
     update(pointRect(cell));
+    tellAssistiveTechnology(cell,
+                            framed ? QAccessible::SelectionAdd : QAccessible::SelectionRemove);
 }
 
 void BoardPoints::setFocusPoint(int cell) {
@@ -78,6 +83,16 @@ void BoardPoints::setFocusPoint(int cell) {
         return;
     update(pointRect(old));
     update(pointRect(cell));
+    tellFocusPoint();
+}
+
+// Only the few listeners of an assistive technology care; without one, nothing is built.
+void BoardPoints::tellAssistiveTechnology(int cell, QAccessible::Event change) {
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, change);
+    event.setChild(cell);
+    QAccessible::updateAccessibility(&event);
 }
 
 // The region to repaint is painted one rectangle at a time, each under a clip of its own: with
@@ -185,9 +200,18 @@ void BoardPoints::moveFocusPoint(int rowStep, int colStep) {
     setFocusPoint(row * kCols + col);
 }
 
-// Only the cursor's point is repainted, not the whole board as QWidget would.
+// Only the cursor's point is repainted, not the whole board as QWidget would. Qt tells
+// assistive technology that the board took the focus after this event; the point under the
+// cursor is named afterwards, so that it is what a screen reader reads.
 void BoardPoints::focusInEvent(QFocusEvent*) {
     update(pointRect(focusPoint_));
+    if (QAccessible::isActive())
+        QMetaObject::invokeMethod(this, &BoardPoints::tellFocusPoint, Qt::QueuedConnection);
+}
+
+void BoardPoints::tellFocusPoint() {
+    if (hasFocus())
+        tellAssistiveTechnology(focusPoint_, QAccessible::Focus);
 }
 
 void BoardPoints::focusOutEvent(QFocusEvent*) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QWidget>
 #include <array>
 
@@ -13,7 +14,8 @@ class PictureBank;
 // pitch that shows its picture at the picture's own size from its top-left corner, optionally
 // framed by a thin line. A click on a point reports its cell index. From the keyboard, the
 // arrow keys move a cursor from point to point and Space or Enter clicks the point under it;
-// the cursor shows while the board has the keyboard focus.
+// the cursor shows while the board has the keyboard focus. Assistive technology sees the board
+// as a table of the points (BoardPointsAccessible) and is told of every change.
 class BoardPoints : public QWidget {
     Q_OBJECT
 
@@ -22,6 +24,7 @@ public:
     static constexpr int kPointSize = 49;
     static constexpr int kRows = 10;
     static constexpr int kCols = 9;
+    static constexpr int kPointCount = kRows * kCols;
 
     BoardPoints(const PictureBank& bank, QWidget* parent);
 
@@ -53,6 +56,8 @@ private:
     void drawPicture(QPainter& painter, QRect rect, int cell) const;
     void drawCursor(QPainter& painter, QRect rect) const;
     void moveFocusPoint(int rowStep, int colStep);
+    void tellAssistiveTechnology(int cell, QAccessible::Event change);
+    void tellFocusPoint();
 
     const PictureBank& bank_;
     std::array<int, 90> pictures_{};
