@@ -467,6 +467,30 @@ private slots:
         QCOMPARE(status(), QStringLiteral("红 死"));
     }
 
+    // A button clicked with the mouse keeps the focus; disabled by the click, it hands the focus
+    // on to the next enabled button, never to the board, where the cursor would appear.
+    void aButtonDisabledByItsClickHandsTheFocusToAButton_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("moves");
+        QTest::newRow("悔棋 taking back the only move") << "cmdUndo" << 1;
+        QTest::newRow("认输 before any move") << "cmdAbort" << 0;
+        QTest::newRow("认输 after two moves") << "cmdAbort" << 2;
+    }
+    void aButtonDisabledByItsClickHandsTheFocusToAButton() {
+        QFETCH(QString, button);
+        QFETCH(int, moves);
+        if (moves >= 1)
+            move(kRedCannon, kCannonCentre);
+        if (moves >= 2)
+            move(kBlackHorse, kHorseOut);
+        auto* clicked = control<QPushButton>(qPrintable(button));
+        answerNextMessageBox(QMessageBox::Yes);
+        QTest::mouseClick(clicked, Qt::LeftButton);
+        QVERIFY(!clicked->isEnabled());
+        QCOMPARE(window->focusWidget(), control<QPushButton>("cmdStart"));
+        QVERIFY(pointImage(85) == bankImage(50));
+    }
+
     void theBoardIsATableOfNinetyPoints() {
         QAccessibleInterface* board = QAccessible::queryAccessibleInterface(points());
         QCOMPARE(board->role(), QAccessible::Table);

@@ -205,18 +205,31 @@ void frmMain::setStatusText(std::string_view text) {
 void frmMain::enableCommand(Command command, bool enabled) {
     switch (command) {
     case Command::cmdAbort:
-        return cmdAbort->setEnabled(enabled);
+        return enableButton(cmdAbort, enabled);
     case Command::mnAbort:
         return mnAbort->setEnabled(enabled);
     case Command::cmdUndo:
-        return cmdUndo->setEnabled(enabled);
+        return enableButton(cmdUndo, enabled);
     case Command::mnUndo:
         return mnUndo->setEnabled(enabled);
     case Command::cmdSave:
-        return cmdSave->setEnabled(enabled);
+        return enableButton(cmdSave, enabled);
     case Command::mnSave:
         return mnSave->setEnabled(enabled);
     }
+}
+
+// A button that holds the focus as it is disabled hands the focus on to the next enabled button,
+// not to the board as Qt would: a click on the button leaves no cursor on the board. 开局 is
+// always enabled.
+void frmMain::enableButton(QPushButton* button, bool enabled) {
+    if (!enabled && focusWidget() == button) {
+        QWidget* next = button->nextInFocusChain();
+        while (!qobject_cast<QPushButton*>(next) || !next->isEnabled())
+            next = next->nextInFocusChain();
+        next->setFocus(Qt::TabFocusReason);
+    }
+    button->setEnabled(enabled);
 }
 
 void frmMain::setBusyPointer(bool busy) {

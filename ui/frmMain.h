@@ -58,6 +58,7 @@ private:
     void createControls(QWidget* client);
     void createMenus();
     QPushButton* createButton(const QString& text, QRect geometry, QWidget* client);
+    void enableButton(QPushButton* button, bool enabled);
 
     // The controls; each also carries its name as its object name.
     TitleLabel* Label1 = nullptr;
