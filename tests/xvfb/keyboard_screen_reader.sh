@@ -10,7 +10,7 @@
 source "$(dirname "$0")/session.sh"
 client() { /usr/bin/python3 "$(dirname "$0")/atspi_client.py" "$@"; }
 listener_pid=
-trap '[ -n "$listener_pid" ] && kill "$listener_pid" 2>/dev/null; finish' EXIT
+trap 'stop "$listener_pid"; finish' EXIT
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_x_server
