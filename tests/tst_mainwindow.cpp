@@ -1,5 +1,6 @@
 // The main window driven as a user would: clicks on the board points, the buttons, the menus
-// and Ctrl+N, with message boxes answered as they appear.
+// and Ctrl+N, the keys on the board and the buttons, with message boxes answered as they appear;
+// and the board read through QAccessible, as assistive technology reads it.
 #include "BoardPoints.h"
 #include "ChineseUi.h"
 #include "PictureBank.h"
