@@ -1,5 +1,6 @@
 // The main window driven as a user would: clicks on the board points, the buttons, the menus
-// and Ctrl+N, with message boxes answered as they appear.
+// and Ctrl+N, the keys on the board and the buttons, with message boxes answered as they appear;
+// and the board read through QAccessible, as assistive technology reads it.
 #include "BoardPoints.h"
 #include "ChineseUi.h"
 #include "PictureBank.h"
@@ -7,6 +8,7 @@
 #include "TitleLabel.h"
 #include "frmMain.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -113,6 +115,37 @@ private:
         static const PictureBank bank;
         return bank.picture(index).toImage().convertToFormat(QImage::Format_RGB32);
     }
+    // The board's cell for point `cell` as assistive technology sees it.
+    QAccessibleInterface* pointInterface(int cell) {
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(points());
+        return board ? board->child(cell) : nullptr;
+    }
+    QString pointName(int cell) {
+        QAccessibleInterface* point = pointInterface(cell);
+        return point ? point->text(QAccessible::Name) : QStringLiteral("(no cell)");
+    }
+    // The cells selected, as the board's table and each cell's state tell them.
+    QList<int> selectedPoints() {
+        QList<int> selected;
+        for (int cell = 0; cell < 90; ++cell)
+            if (QAccessibleInterface* point = pointInterface(cell);
+                point && point->state().selected)
+                selected << cell;
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(points());
+        if (!board->tableInterface() ||
+            board->tableInterface()->selectedCellCount() != selected.size())
+            return {-1};
+        return selected;
+    }
+    void focusBoard() {
+        points()->setFocus(Qt::TabFocusReason);
+        QVERIFY(points()->hasFocus());
+    }
+    void pressKeys(QWidget* widget, const QList<Qt::Key>& keys) {
+        for (Qt::Key key : keys)
+            QTest::keyClick(widget, key,
+                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    }
     // 宋体 where the system has it, else the bundled Song-style font.
     static QString songFamily() {
         for (const auto& family : {QStringLiteral("SimSun"), QStringLiteral("宋体")})
@@ -213,8 +246,21 @@ private slots:
                 tabOrder << widget->objectName();
             widget = widget->nextInFocusChain();
         } while (widget != control<QPushButton>("cmdStart"));
-        QCOMPARE(tabOrder, QStringList({"cmdStart", "cmdAbort", "cmdUndo", "cmdSave"}));
-        QCOMPARE(points()->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(tabOrder, QStringList({"cmdStart", "cmdAbort", "cmdUndo", "cmdSave", "Image1"}));
+        // The mouse does not take the focus to the board, so a click leaves no cursor there.
+        QCOMPARE(points()->focusPolicy(), Qt::TabFocus);
+        QCOMPARE(window->focusWidget(), control<QPushButton>("cmdStart"));
+    }
+
+    void tabReachesTheBoardAfterTheEnabledButtons() {
+        QWidget* start = control<QPushButton>("cmdStart");
+        start->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(start, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control<QPushButton>("cmdAbort"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), points());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), start);
     }
 
     void menusHaveTheirCaptionsSeparatorsAndOneShortcut() {
@@ -319,6 +365,246 @@ private slots:
         click(kRedCannon);
         QVERIFY(!points()->isFramed(kRedCannon));
         QVERIFY(pointImage(kRedCannon) == bankImage(55));
+    }
+
+    // Keys from the start; then Space clicks the point under the cursor, and the red piece
+    // there is selected.
+    void arrowKeysMoveTheCursorAndStopAtTheEdges_data() {
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<int>("selected");
+        using K = QList<Qt::Key>;
+        QTest::newRow("the cursor starts on red's king") << K{} << 85;
+        QTest::newRow("up twice and left three times reach the red cannon")
+            << K{Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left} << 64;
+        QTest::newRow("right goes to the next point") << K{Qt::Key_Right} << 86;
+        QTest::newRow("left stops at the left edge")
+            << K{Qt::Key_Left, Qt::Key_Left, Qt::Key_Left,  Qt::Key_Left,
+                 Qt::Key_Left, Qt::Key_Left, Qt::Key_Right, Qt::Key_Right}
+            << 83;
+        QTest::newRow("right stops at the right edge")
+            << K{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+                 Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}
+            << 88;
+        QTest::newRow("down stops at the bottom edge")
+            << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up} << 58;
+        K upAndBack(12, Qt::Key_Up);
+        upAndBack << K(9, Qt::Key_Down);
+        QTest::newRow("up stops at the top edge") << upAndBack << 85;
+    }
+    void arrowKeysMoveTheCursorAndStopAtTheEdges() {
+        QFETCH(QList<Qt::Key>, keys);
+        QFETCH(int, selected);
+        focusBoard();
+        pressKeys(points(), keys << Qt::Key_Space);
+        QVERIFY(state().PieceSelected);
+        QCOMPARE(int(state().SelCell), selected);
+        QVERIFY(points()->isFramed(selected));
+    }
+
+    void spaceAndEnterActAsAClickOnTheCursorsPoint_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Space") << Qt::Key_Space;
+        QTest::newRow("Return") << Qt::Key_Return;
+        QTest::newRow("Enter on the keypad") << Qt::Key_Enter;
+    }
+    void spaceAndEnterActAsAClickOnTheCursorsPoint() {
+        QFETCH(Qt::Key, key);
+        focusBoard();
+        pressKeys(points(), {Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, key,
+                             Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, key});
+        QCOMPARE(state().MoveCount, 1);
+        QCOMPARE(points()->picture(kCannonCentre), 55);
+        QCOMPARE(points()->picture(kRedCannon), 11);
+        QCOMPARE(status(), QStringLiteral("黑 行"));
+        // Two presses on the black king's point pick it up and put it down again.
+        pressKeys(points(), {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up,
+                             Qt::Key_Up, key, key});
+        QVERIFY(!state().PieceSelected);
+        QVERIFY(messages.isEmpty());
+    }
+
+    // The cursor is drawn while the board has the keyboard focus, and only then; a point under
+    // both the cursor and the selection frame shows both.
+    void theCursorShowsOnlyWhileTheBoardHasTheFocus() {
+        QVERIFY(pointImage(85) == bankImage(50));
+        click(kRedCannon);
+        QVERIFY(!points()->hasFocus());
+        QVERIFY(pointImage(85) == bankImage(50));
+        focusBoard();
+        const QImage withCursor = pointImage(85);
+        QVERIFY(withCursor != bankImage(50));
+        const QColor highlight = points()->palette().highlight().color();
+        for (QPoint corner : {QPoint(4, 4), QPoint(44, 4), QPoint(4, 44), QPoint(44, 44)})
+            QCOMPARE(withCursor.pixelColor(corner), highlight);
+        QVERIFY(withCursor.pixelColor(0, 0) != highlight); // clear of a selection frame
+
+        pressKeys(points(), {Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left});
+        QVERIFY(pointImage(85) == bankImage(50));
+        const QImage framedWithCursor =
+            points()->grab(BoardPoints::pointRect(kRedCannon)).toImage();
+        QCOMPARE(framedWithCursor.pixelColor(0, 0), points()->palette().windowText().color());
+        QCOMPARE(framedWithCursor.pixelColor(4, 4), highlight);
+
+        control<QPushButton>("cmdStart")->setFocus();
+        click(kRedCannon);
+        QVERIFY(pointImage(kRedCannon) == bankImage(55));
+        focusBoard();
+        QCOMPARE(pointImage(kRedCannon).pixelColor(4, 4), highlight); // the cursor stayed
+    }
+
+    void enterPressesAFocusedButtonAsSpaceDoes_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Return") << Qt::Key_Return;
+        QTest::newRow("Enter on the keypad") << Qt::Key_Enter;
+        QTest::newRow("Space") << Qt::Key_Space;
+    }
+    void enterPressesAFocusedButtonAsSpaceDoes() {
+        QFETCH(Qt::Key, key);
+        auto* resign = control<QPushButton>("cmdAbort");
+        resign->setFocus();
+        answerNextMessageBox(QMessageBox::Yes);
+        pressKeys(resign, {key});
+        QCOMPARE(messages, QStringList({"你真的要认输吗?"}));
+        QCOMPARE(status(), QStringLiteral("红 死"));
+    }
+
+    // A button clicked with the mouse keeps the focus; disabled by the click, it hands the focus
+    // on to the next enabled button, never to the board, where the cursor would appear.
+    void aButtonDisabledByItsClickHandsTheFocusToAButton_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("moves");
+        QTest::newRow("悔棋 taking back the only move") << "cmdUndo" << 1;
+        QTest::newRow("认输 before any move") << "cmdAbort" << 0;
+        QTest::newRow("认输 after two moves") << "cmdAbort" << 2;
+    }
+    void aButtonDisabledByItsClickHandsTheFocusToAButton() {
+        QFETCH(QString, button);
+        QFETCH(int, moves);
+        if (moves >= 1)
+            move(kRedCannon, kCannonCentre);
+        if (moves >= 2)
+            move(kBlackHorse, kHorseOut);
+        auto* clicked = control<QPushButton>(qPrintable(button));
+        answerNextMessageBox(QMessageBox::Yes);
+        QTest::mouseClick(clicked, Qt::LeftButton);
+        QVERIFY(!clicked->isEnabled());
+        QCOMPARE(window->focusWidget(), control<QPushButton>("cmdStart"));
+        QVERIFY(pointImage(85) == bankImage(50));
+    }
+
+    void theBoardIsATableOfNinetyPoints() {
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(points());
+        QCOMPARE(board->role(), QAccessible::Table);
+        QCOMPARE(board->text(QAccessible::Name), QStringLiteral("棋盘"));
+        QCOMPARE(board->childCount(), 90);
+        QAccessibleTableInterface* table = board->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), 10);
+        QCOMPARE(table->columnCount(), 9);
+        for (int cell = 0; cell < 90; ++cell) {
+            QAccessibleInterface* point = board->child(cell);
+            QVERIFY(point);
+            QCOMPARE(point->role(), QAccessible::Cell);
+            QCOMPARE(point->parent(), board);
+            QCOMPARE(board->indexOfChild(point), cell);
+            QCOMPARE(table->cellAt(cell / 9, cell % 9), point);
+            QAccessibleTableCellInterface* tableCell = point->tableCellInterface();
+            QVERIFY(tableCell);
+            QCOMPARE(tableCell->rowIndex(), cell / 9);
+            QCOMPARE(tableCell->columnIndex(), cell % 9);
+            const QRect rect = BoardPoints::pointRect(cell);
+            QCOMPARE(point->rect(), QRect(points()->mapToGlobal(rect.topLeft()), rect.size()));
+            QCOMPARE(board->childAt(point->rect().center().x(), point->rect().center().y()), point);
+        }
+        QCOMPARE(board->child(90), nullptr);
+        QCOMPARE(table->cellAt(10, 0), nullptr);
+    }
+
+    // The start position drawn row by row as the pieces read; rows 0 to 4 are black's.
+    void everyPointIsNamedWithItsPieceAndPlaceAtTheStart() {
+        const char* const rows[10] = {"车马象士将士象马车", "         ",   " 炮     炮 ",
+                                      "卒 卒 卒 卒 卒",     "         ",   "         ",
+                                      "兵 兵 兵 兵 兵",     " 炮     炮 ", "         ",
+                                      "车马相士帅士相马车"};
+        for (int cell = 0; cell < 90; ++cell) {
+            const int row = cell / 9, col = cell % 9;
+            const QChar piece = QString::fromUtf8(rows[row]).at(col);
+            const QString occupant =
+                piece == QLatin1Char(' ')
+                    ? QStringLiteral("空位")
+                    : (row < 5 ? QStringLiteral("黑 ") : QStringLiteral("红 ")) + piece;
+            QCOMPARE(pointName(cell),
+                     QStringLiteral("%1，第%2行，第%3列").arg(occupant).arg(row + 1).arg(col + 1));
+        }
+    }
+
+    void pointNamesFollowMovesCapturesAndTakeBacks_data() {
+        QTest::addColumn<int>("moves");
+        QTest::addColumn<int>("takeBacks");
+        QTest::addColumn<QStringList>("names"); // of points 64, 67, 31, 1 and 20
+        const QStringList start{"红 炮，第8行，第2列", "空位，第8行，第5列", "黑 卒，第4行，第5列",
+                                "黑 马，第1行，第2列", "空位，第3行，第3列"};
+        QTest::newRow("at the start") << 0 << 0 << start;
+        QTest::newRow("after the cannon's move to the centre")
+            << 1 << 0
+            << QStringList{"空位，第8行，第2列", "红 炮，第8行，第5列", "黑 卒，第4行，第5列",
+                           "黑 马，第1行，第2列", "空位，第3行，第3列"};
+        QTest::newRow("after the cannon takes the soldier")
+            << 3 << 0
+            << QStringList{"空位，第8行，第2列", "空位，第8行，第5列", "红 炮，第4行，第5列",
+                           "空位，第1行，第2列", "黑 马，第3行，第3列"};
+        QTest::newRow("after the capture is taken back")
+            << 3 << 1
+            << QStringList{"空位，第8行，第2列", "红 炮，第8行，第5列", "黑 卒，第4行，第5列",
+                           "空位，第1行，第2列", "黑 马，第3行，第3列"};
+        QTest::newRow("after every move is taken back") << 3 << 3 << start;
+    }
+    void pointNamesFollowMovesCapturesAndTakeBacks() {
+        QFETCH(int, moves);
+        QFETCH(int, takeBacks);
+        QFETCH(QStringList, names);
+        // The cells are made before the game changes: they must follow the board, not copy it.
+        for (int cell : {kRedCannon, kCannonCentre, kBlackSoldierCentre, kBlackHorse, kHorseOut})
+            QVERIFY(pointInterface(cell));
+        const std::pair<int, int> game[] = {{kRedCannon, kCannonCentre},
+                                            {kBlackHorse, kHorseOut},
+                                            {kCannonCentre, kBlackSoldierCentre}};
+        for (int i = 0; i < moves; ++i)
+            move(game[i].first, game[i].second);
+        for (int i = 0; i < takeBacks; ++i)
+            control<QPushButton>("cmdUndo")->click();
+        QStringList after;
+        for (int cell : {kRedCannon, kCannonCentre, kBlackSoldierCentre, kBlackHorse, kHorseOut})
+            after << pointName(cell);
+        QCOMPARE(after, names);
+    }
+
+    void theFramedPointIsTheSelectedCell() {
+        QCOMPARE(selectedPoints(), QList<int>());
+        click(kRedCannon);
+        QCOMPARE(selectedPoints(), QList<int>{kRedCannon});
+        QCOMPARE(QAccessible::queryAccessibleInterface(points())->tableInterface()->selectedCells(),
+                 QList<QAccessibleInterface*>{pointInterface(kRedCannon)});
+        click(kCannonCentre);
+        QCOMPARE(selectedPoints(), QList<int>());
+        click(kBlackHorse);
+        QCOMPARE(selectedPoints(), QList<int>{kBlackHorse});
+        click(kBlackHorse);
+        QCOMPARE(selectedPoints(), QList<int>());
+    }
+
+    void theCursorsPointHasTheFocus() {
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(points());
+        QVERIFY(pointInterface(85));
+        QCOMPARE(board->focusChild(), nullptr);
+        QVERIFY(!pointInterface(85)->state().focused);
+        focusBoard();
+        QCOMPARE(board->focusChild(), pointInterface(85));
+        QVERIFY(pointInterface(85)->state().focused);
+        QTest::keyClick(points(), Qt::Key_Left);
+        QCOMPARE(board->focusChild(), pointInterface(84));
+        QVERIFY(!pointInterface(85)->state().focused);
+        QVERIFY(pointInterface(84)->state().focusable);
     }
 
     void newGameWorksAlikeFromButtonMenuAndCtrlN_data() {

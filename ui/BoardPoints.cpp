@@ -1,5 +1,6 @@
 #include "BoardPoints.h"
 
+#include "BoardPointsAccessible.h"
 #include "PictureBank.h"
 
 #include <QMouseEvent>
@@ -10,8 +11,8 @@
 namespace xiangqi {
 
 namespace {
-constexpr int kCols = 9;
-constexpr int kRows = 10;
+constexpr int kCols = BoardPoints::kCols;
+constexpr int kRows = BoardPoints::kRows;
 
 // The first and last of `count` rows or columns whose cells overlap pixels `first` to `last`.
 std::pair<int, int> spanOf(int first, int last, int count) {
@@ -36,6 +37,9 @@ void drawFrame(QPainter& painter, QRect cell, const QColor& colour) {
     painter.fillRect(cell.left(), cell.top(), 1, cell.height(), colour);
     painter.fillRect(cell.right(), cell.top(), 1, cell.height(), colour);
 }
+
+// How far the keyboard's cursor stands inside its point's cell, clear of the selection frame.
+constexpr int kCursorInset = 4;
 } // namespace
 
 BoardPoints::BoardPoints(const PictureBank& bank, QWidget* parent) : QWidget(parent), bank_(bank) {
@@ -43,6 +47,9 @@ BoardPoints::BoardPoints(const PictureBank& bank, QWidget* parent) : QWidget(par
     // Every pixel is painted here, so Qt need not repaint the frame beneath on each update.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize((kCols - 1) * kPitch + kPointSize, (kRows - 1) * kPitch + kPointSize);
+    // Tab reaches the board; a click does not take the focus, so the mouse leaves no cursor.
+    setFocusPolicy(Qt::TabFocus);
+    QAccessible::installFactory(&BoardPointsAccessible::create);
 }
 
 QRect BoardPoints::pointRect(int cell) {
@@ -56,6 +63,7 @@ void BoardPoints::setPicture(int cell, int bankIndex) {
         return;
     pictures_[cell] = bankIndex;
     update(QRect(pointRect(cell).topLeft(), QSize(kPitch, kPitch)));
+    tellAssistiveTechnology(cell, QAccessible::NameChanged);
 }
 
 void BoardPoints::setFramed(int cell, bool framed) {
@@ -63,6 +71,28 @@ void BoardPoints::setFramed(int cell, bool framed) {
         return;
     framed_[cell] = framed;
     update(pointRect(cell));
+    tellAssistiveTechnology(cell,
+                            framed ? QAccessible::SelectionAdd : QAccessible::SelectionRemove);
+}
+
+void BoardPoints::setFocusPoint(int cell) {
+    if (focusPoint_ == cell)
+        return;
+    const int old = std::exchange(focusPoint_, cell);
+    if (!hasFocus())
+        return;
+    update(pointRect(old));
+    update(pointRect(cell));
+    tellFocusPoint();
+}
+
+// Only the few listeners of an assistive technology care; without one, nothing is built.
+void BoardPoints::tellAssistiveTechnology(int cell, QAccessible::Event change) {
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, change);
+    event.setChild(cell);
+    QAccessible::updateAccessibility(&event);
 }
 
 // The region to repaint is painted one rectangle at a time, each under a clip of its own: with
@@ -84,6 +114,8 @@ void BoardPoints::paintRect(QPainter& painter, QRect rect) const {
         if (framed_[cell])
             drawFrame(painter, pointRect(cell), palette().windowText().color());
     });
+    if (hasFocus())
+        drawCursor(painter, rect);
 }
 
 void BoardPoints::drawPicture(QPainter& painter, QRect rect, int cell) const {
@@ -93,6 +125,24 @@ void BoardPoints::drawPicture(QPainter& painter, QRect rect, int cell) const {
                       picture.deviceIndependentSize().toSize());
     if (rect.intersects(shown))
         painter.drawPixmap(shown.topLeft(), picture);
+}
+
+// The cursor is a dashed square in the highlight colour, two pixels wide, inside the cell: it
+// differs from the thin solid frame of a selected point and shows beside it. Each side starts
+// at a corner with a dash, so all four corners show.
+void BoardPoints::drawCursor(QPainter& painter, QRect rect) const {
+    const QRect cursor =
+        pointRect(focusPoint_).adjusted(kCursorInset, kCursorInset, -kCursorInset, -kCursorInset);
+    if (!rect.intersects(cursor))
+        return;
+    QPen pen(palette().highlight().color(), 2, Qt::CustomDashLine, Qt::SquareCap);
+    pen.setDashPattern({3, 3});
+    painter.setPen(pen);
+    const QRectF line = QRectF(cursor).adjusted(1, 1, -1, -1);
+    const QPointF corners[] = {line.topLeft(), line.topRight(), line.bottomRight(),
+                               line.bottomLeft(), line.topLeft()};
+    for (int side = 0; side < 4; ++side)
+        painter.drawLine(corners[side], corners[side + 1]);
 }
 
 int BoardPoints::cellAt(QPoint pos) {
@@ -119,6 +169,53 @@ void BoardPoints::mouseReleaseEvent(QMouseEvent* event) {
     pressedCell_ = -1;
     if (cell >= 0 && cell == pressed)
         emit pointClicked(cell);
+}
+
+// Space and Enter click the point under the cursor, once for each press of the key.
+void BoardPoints::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return moveFocusPoint(0, -1);
+    case Qt::Key_Right:
+        return moveFocusPoint(0, 1);
+    case Qt::Key_Up:
+        return moveFocusPoint(-1, 0);
+    case Qt::Key_Down:
+        return moveFocusPoint(1, 0);
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            emit pointClicked(focusPoint_);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// The cursor stops at the board's edges.
+void BoardPoints::moveFocusPoint(int rowStep, int colStep) {
+    const int row = std::clamp(focusPoint_ / kCols + rowStep, 0, kRows - 1);
+    const int col = std::clamp(focusPoint_ % kCols + colStep, 0, kCols - 1);
+    setFocusPoint(row * kCols + col);
+}
+
+// Only the cursor's point is repainted, not the whole board as QWidget would. Qt tells
+// assistive technology that the board took the focus after this event; the point under the
+// cursor is named afterwards, so that it is what a screen reader reads.
+void BoardPoints::focusInEvent(QFocusEvent*) {
+    update(pointRect(focusPoint_));
+    if (QAccessible::isActive())
+        QMetaObject::invokeMethod(this, &BoardPoints::tellFocusPoint, Qt::QueuedConnection);
+}
+
+void BoardPoints::tellFocusPoint() {
+    if (hasFocus())
+        tellAssistiveTechnology(focusPoint_, QAccessible::Focus);
+}
+
+void BoardPoints::focusOutEvent(QFocusEvent*) {
+    update(pointRect(focusPoint_));
 }
 
 } // namespace xiangqi

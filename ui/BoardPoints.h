@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QWidget>
 #include <array>
 
@@ -11,13 +12,19 @@ class PictureBank;
 
 // The 90 board points, drawn by one widget: each point is a 49 × 49 pixel cell on a 48 pixel
 // pitch that shows its picture at the picture's own size from its top-left corner, optionally
-// framed by a thin line. A click on a point reports its cell index.
+// framed by a thin line. A click on a point reports its cell index. From the keyboard, the
+// arrow keys move a cursor from point to point and Space or Enter clicks the point under it;
+// the cursor shows while the board has the keyboard focus. Assistive technology sees the board
+// as a table of the points (BoardPointsAccessible) and is told of every change.
 class BoardPoints : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int kPitch = 48;
     static constexpr int kPointSize = 49;
+    static constexpr int kRows = 10;
+    static constexpr int kCols = 9;
+    static constexpr int kPointCount = kRows * kCols;
 
     BoardPoints(const PictureBank& bank, QWidget* parent);
 
@@ -28,6 +35,10 @@ public:
     // The rectangle of point `cell` in this widget's coordinates.
     static QRect pointRect(int cell);
 
+    // The point under the keyboard's cursor.
+    int focusPoint() const { return focusPoint_; }
+    void setFocusPoint(int cell);
+
 signals:
     void pointClicked(int cell);
 
@@ -35,16 +46,24 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     static int cellAt(QPoint pos);
     void paintRect(QPainter& painter, QRect rect) const;
     void drawPicture(QPainter& painter, QRect rect, int cell) const;
+    void drawCursor(QPainter& painter, QRect rect) const;
+    void moveFocusPoint(int rowStep, int colStep);
+    void tellAssistiveTechnology(int cell, QAccessible::Event change);
+    void tellFocusPoint();
 
     const PictureBank& bank_;
     std::array<int, 90> pictures_{};
     std::array<bool, 90> framed_{};
     int pressedCell_ = -1;
+    int focusPoint_ = 0;
 };
 
 } // namespace xiangqi

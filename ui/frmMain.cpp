@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -37,6 +38,9 @@ const std::array<const char*, 90> kTags{
     "90", "91", "91", "94", "91", "96", "91", "91", "99",
 };
 // clang-format on
+
+// The keyboard's cursor starts on red's king: red moves first.
+constexpr int kRedKingPoint = 85;
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -95,6 +99,7 @@ void frmMain::createControls(QWidget* client) {
     Image1 = new BoardPoints(Image2, Frame1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(24, 24);
+    Image1->setFocusPoint(kRedKingPoint);
     connect(Image1, &BoardPoints::pointClicked, this, &frmMain::Image1_Click);
 
     Label2 = new StatusLabel(QStringLiteral("红行"), client);
@@ -118,13 +123,28 @@ void frmMain::createControls(QWidget* client) {
     setTabOrder(cmdStart, cmdAbort);
     setTabOrder(cmdAbort, cmdUndo);
     setTabOrder(cmdUndo, cmdSave);
+    setTabOrder(cmdSave, Image1);
 }
 
 QPushButton* frmMain::createButton(const QString& text, QRect geometry, QWidget* client) {
     auto* button = new QPushButton(text, client);
     button->setGeometry(geometry);
     button->setAutoDefault(false);
+    button->installEventFilter(this);
     return button;
+}
+
+// Enter presses a focused button, as Space does. Qt leaves Enter to a dialog's default button.
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (!button || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter))
+        return QMainWindow::eventFilter(watched, event);
+    if (!key->isAutoRepeat())
+        button->click();
+    return true;
 }
 
 void frmMain::createMenus() {
@@ -187,18 +207,31 @@ void frmMain::setStatusText(std::string_view text) {
 void frmMain::enableCommand(Command command, bool enabled) {
     switch (command) {
     case Command::cmdAbort:
-        return cmdAbort->setEnabled(enabled);
+        return enableButton(cmdAbort, enabled);
     case Command::mnAbort:
         return mnAbort->setEnabled(enabled);
     case Command::cmdUndo:
-        return cmdUndo->setEnabled(enabled);
+        return enableButton(cmdUndo, enabled);
     case Command::mnUndo:
         return mnUndo->setEnabled(enabled);
     case Command::cmdSave:
-        return cmdSave->setEnabled(enabled);
+        return enableButton(cmdSave, enabled);
     case Command::mnSave:
         return mnSave->setEnabled(enabled);
     }
+}
+
+// A button that holds the focus as it is disabled hands the focus on to the next enabled button,
+// not to the board as Qt would: a click on the button leaves no cursor on the board. 开局 is
+// always enabled.
+void frmMain::enableButton(QPushButton* button, bool enabled) {
+    if (!enabled && focusWidget() == button) {
+        QWidget* next = button->nextInFocusChain();
+        while (!qobject_cast<QPushButton*>(next) || !next->isEnabled())
+            next = next->nextInFocusChain();
+        next->setFocus(Qt::TabFocusReason);
+    }
+    button->setEnabled(enabled);
 }
 
 void frmMain::setBusyPointer(bool busy) {

@@ -51,10 +51,14 @@ private slots:
     void cmdUndo_Click();
     void cmdSave_Click();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createControls(QWidget* client);
     void createMenus();
     QPushButton* createButton(const QString& text, QRect geometry, QWidget* client);
+    void enableButton(QPushButton* button, bool enabled);
 
     // The controls; each also carries its name as its object name.
     TitleLabel* Label1 = nullptr;

@@ -11,10 +11,14 @@ work=$(mktemp -d)
 xvfb_pid=
 game_pid=
 
+# Runs on every exit, under errexit: a program that has already ended must not stop the rest.
 finish() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    stop "$game_pid"
+    stop "$xvfb_pid"
     rm -rf "$work"
+}
+stop() {
+    if [ -n "$1" ]; then kill "$1" 2>/dev/null || true; fi
 }
 trap finish EXIT
 

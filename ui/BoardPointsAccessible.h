@@ -1,0 +1,58 @@
+#pragma once
+
+#include "BoardPoints.h"
+
+#include <QAccessibleWidget>
+#include <array>
+
+namespace xiangqi {
+
+// The board as assistive technology sees it: a table of 10 rows by 9 columns whose cells are
+// the points in index order, row by row from the top left. A point's interface is made when it
+// is first asked for and kept by its id until the board's own goes.
+class BoardPointsAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit BoardPointsAccessible(BoardPoints* board);
+
+    // The factory that makes this interface for the board, for QAccessible::installFactory.
+    static QAccessibleInterface* create(const QString& className, QObject* object);
+
+    QString text(QAccessible::Text type) const override;
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* focusChild() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override;
+    int selectedCellCount() const override;
+    QList<QAccessibleInterface*> selectedCells() const override;
+    QString columnDescription(int) const override { return {}; }
+    QString rowDescription(int) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override;
+    int rowCount() const override;
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+protected:
+    ~BoardPointsAccessible() override;
+
+private:
+    BoardPoints* board() const;
+
+    mutable std::array<QAccessible::Id, BoardPoints::kPointCount> cellIds_{};
+};
+
+} // namespace xiangqi
