@@ -72,6 +72,8 @@ frmMain::frmMain()
     game_.Form_Load();
 }
 
+frmMain::~frmMain() = default;
+
 // Controls are created in the order that puts each one above the ones before it.
 void frmMain::createControls(QWidget* client) {
     cmdSave = createButton(QStringLiteral("保存"), {584, 176, 89, 25}, client);
@@ -224,12 +226,29 @@ void frmMain::setSaveDialogCancelError(bool armed) {
 // Without the cancel error armed, a cancelled dialog yields an empty path, which no file can be
 // written to.
 std::optional<std::string> frmMain::showSaveDialog(std::string_view filter) {
-    // Qt's own dialog, so it speaks Chinese whatever the desktop's native dialog would.
-    const QString path = QFileDialog::getSaveFileName(this, QString(), QString(), qtFilter(filter),
-                                                      nullptr, QFileDialog::DontUseNativeDialog);
+    QFileDialog& dialog = saveDialog();
+    const QStringList filters{qtFilter(filter)};
+    if (dialog.nameFilters() != filters) // a new filter would change the extension of the name
+        dialog.setNameFilters(filters);
+    const QString path =
+        dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    if (!path.isEmpty())
+        dialog.selectFile(path); // the next save opens in its folder, with its name
     if (path.isEmpty() && saveCancelError_)
         return std::nullopt;
     return path.toStdString();
+}
+
+// Made when first needed, the dialog lasts as long as the window and so offers the folder and
+// name last chosen. It is Qt's own dialog, so it speaks Chinese whatever the desktop's native
+// dialog would.
+QFileDialog& frmMain::saveDialog() {
+    if (!saveDialog_) {
+        saveDialog_ = std::make_unique<QFileDialog>(this);
+        saveDialog_->setOption(QFileDialog::DontUseNativeDialog);
+        saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
+    }
+    return *saveDialog_;
 }
 
 bool frmMain::writeTextFile(const std::string& path, std::string_view contents) {

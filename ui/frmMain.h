@@ -6,8 +6,10 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class QAction;
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -28,6 +30,7 @@ public:
     static constexpr int kClientHeight = 581;
 
     frmMain();
+    ~frmMain() override;
 
     const Game& game() const { return game_; }
 
@@ -55,6 +58,7 @@ private:
     void createControls(QWidget* client);
     void createMenus();
     QPushButton* createButton(const QString& text, QRect geometry, QWidget* client);
+    QFileDialog& saveDialog();
 
     // The controls; each also carries its name as its object name.
     TitleLabel* Label1 = nullptr;
@@ -74,6 +78,7 @@ private:
     PictureBank Image2;
     Game game_{*this};
     bool saveCancelError_ = false;
+    std::unique_ptr<QFileDialog> saveDialog_;
 };
 
 } // namespace xiangqi
