@@ -8,9 +8,10 @@ work=$(mktemp -d)
 xvfb_pid=
 game_pid=
 
+# The program may have ended already; the X server is stopped all the same.
 finish() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap finish EXIT
