@@ -2,16 +2,19 @@
 
 #include "BoardPoints.h"
 #include "ChineseUi.h"
+#include "NameOnlyIconProvider.h"
 #include "RecordFile.h"
 #include "StatusLabel.h"
 #include "TitleLabel.h"
 #include "frmAbout.h"
 
 #include <QApplication>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QListView>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -51,6 +54,15 @@ QString qtFilter(std::string_view filter) {
     if (pattern.isEmpty() || description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')')))
         return description;
     return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+}
+
+// The name field of the file dialog offers every entry of the folder typed so far. Measuring
+// each one of a folder of 100,000 files kept the program from answering for seconds; they all
+// have the one height, and a name too long for the list ends in an ellipsis.
+void sizeCompletionsAlike(const QFileDialog& dialog) {
+    auto* completer = dialog.findChild<QCompleter*>();
+    if (auto* list = completer ? qobject_cast<QListView*>(completer->popup()) : nullptr)
+        list->setUniformItemSizes(true);
 }
 } // namespace
 
@@ -244,9 +256,12 @@ std::optional<std::string> frmMain::showSaveDialog(std::string_view filter) {
 // dialog would.
 QFileDialog& frmMain::saveDialog() {
     if (!saveDialog_) {
+        saveDialogIcons_ = std::make_unique<NameOnlyIconProvider>();
         saveDialog_ = std::make_unique<QFileDialog>(this);
         saveDialog_->setOption(QFileDialog::DontUseNativeDialog);
         saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
+        saveDialog_->setIconProvider(saveDialogIcons_.get());
+        sizeCompletionsAlike(*saveDialog_);
     }
     return *saveDialog_;
 }

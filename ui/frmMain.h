@@ -17,6 +17,7 @@ class QPushButton;
 namespace xiangqi {
 
 class BoardPoints;
+class NameOnlyIconProvider;
 class TitleLabel;
 
 // The main window: the board points inside their frame, the title and status labels, the four
@@ -78,6 +79,8 @@ private:
     PictureBank Image2;
     Game game_{*this};
     bool saveCancelError_ = false;
+    // The Save-As dialog uses its icons while it lives, so they go first.
+    std::unique_ptr<NameOnlyIconProvider> saveDialogIcons_;
     std::unique_ptr<QFileDialog> saveDialog_;
 };
 
