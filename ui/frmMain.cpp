@@ -280,4 +280,13 @@ void frmMain::end() {
     QCoreApplication::exit(0);
 }
 
+// Closing the window ends the program at once, without a question. Qt ends a program by itself
+// only when no window is left open, so a question opened by a click queued behind the close
+// request kept the program running without its window. While a question is open the window
+// takes no input, so no close request reaches it then.
+void frmMain::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    end();
+}
+
 } // namespace xiangqi

@@ -48,6 +48,9 @@ public:
     void showAboutDialog() override;
     void end() override;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private slots:
     void Image1_Click(int index);
     void cmdStart_Click();
