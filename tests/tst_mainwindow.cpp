@@ -714,14 +714,18 @@ private slots:
         resign();
         QCOMPARE(status(), QStringLiteral("黑 死"));
 
-        // Saving may be repeated; the second time the dialog asks before replacing the file.
+        // Saving may be repeated; the second time the dialog offers the folder and name of the
+        // first, and asks before replacing the file.
+        QStringList offered;
         for (int round = 0; round < 2; ++round) {
             handleNextDialog<QFileDialog>([&](QFileDialog* dialog) {
                 QCOMPARE(dialog->nameFilters(), QStringList({"Tovan 中国象棋存盘文件(*.tvq)"}));
                 QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
                 QCOMPARE(dialog->defaultSuffix(), QString());
                 QCOMPARE(dialog->windowTitle(), QStringLiteral("另存为"));
-                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                offered << dialog->directory().filePath(name->text());
+                name->setText(path);
                 static_cast<QDialog*>(dialog)->accept(); // as the Save button does
             });
             if (round == 1)
@@ -729,6 +733,7 @@ private slots:
             answerNextMessageBox(QMessageBox::Ok);
             control<QPushButton>("cmdSave")->click();
         }
+        QCOMPARE(offered.value(1), path);
         QCOMPARE(messages.size(), 4);
         QCOMPARE(messages[1], QStringLiteral("保存完毕。"));
         QVERIFY2(messages[2].contains(QStringLiteral("已存在")), qPrintable(messages[2]));

@@ -2,17 +2,20 @@
 
 #include "BoardPoints.h"
 #include "ChineseUi.h"
+#include "NameOnlyIconProvider.h"
 #include "RecordFile.h"
 #include "StatusLabel.h"
 #include "TitleLabel.h"
 #include "frmAbout.h"
 
 #include <QApplication>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QListView>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -56,6 +59,15 @@ QString qtFilter(std::string_view filter) {
         return description;
     return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
 }
+
+// The name field of the file dialog offers every entry of the folder typed so far. Measuring
+// each one of a folder of 100,000 files kept the program from answering for seconds; they all
+// have the one height, and a name too long for the list ends in an ellipsis.
+void sizeCompletionsAlike(const QFileDialog& dialog) {
+    auto* completer = dialog.findChild<QCompleter*>();
+    if (auto* list = completer ? qobject_cast<QListView*>(completer->popup()) : nullptr)
+        list->setUniformItemSizes(true);
+}
 } // namespace
 
 frmMain::frmMain()
@@ -77,6 +89,8 @@ frmMain::frmMain()
 
     game_.Form_Load();
 }
+
+frmMain::~frmMain() = default;
 
 // Controls are created in the order that puts each one above the ones before it.
 void frmMain::createControls(QWidget* client) {
@@ -259,12 +273,32 @@ void frmMain::setSaveDialogCancelError(bool armed) {
 // Without the cancel error armed, a cancelled dialog yields an empty path, which no file can be
 // written to.
 std::optional<std::string> frmMain::showSaveDialog(std::string_view filter) {
-    // Qt's own dialog, so it speaks Chinese whatever the desktop's native dialog would.
-    const QString path = QFileDialog::getSaveFileName(this, QString(), QString(), qtFilter(filter),
-                                                      nullptr, QFileDialog::DontUseNativeDialog);
+    QFileDialog& dialog = saveDialog();
+    const QStringList filters{qtFilter(filter)};
+    if (dialog.nameFilters() != filters) // a new filter would change the extension of the name
+        dialog.setNameFilters(filters);
+    const QString path =
+        dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    if (!path.isEmpty())
+        dialog.selectFile(path); // the next save opens in its folder, with its name
     if (path.isEmpty() && saveCancelError_)
         return std::nullopt;
     return path.toStdString();
+}
+
+// Made when first needed, the dialog lasts as long as the window and so offers the folder and
+// name last chosen. It is Qt's own dialog, so it speaks Chinese whatever the desktop's native
+// dialog would.
+QFileDialog& frmMain::saveDialog() {
+    if (!saveDialog_) {
+        saveDialogIcons_ = std::make_unique<NameOnlyIconProvider>();
+        saveDialog_ = std::make_unique<QFileDialog>(this);
+        saveDialog_->setOption(QFileDialog::DontUseNativeDialog);
+        saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
+        saveDialog_->setIconProvider(saveDialogIcons_.get());
+        sizeCompletionsAlike(*saveDialog_);
+    }
+    return *saveDialog_;
 }
 
 bool frmMain::writeTextFile(const std::string& path, std::string_view contents) {
@@ -279,6 +313,15 @@ void frmMain::showAboutDialog() {
 
 void frmMain::end() {
     QCoreApplication::exit(0);
+}
+
+// Closing the window ends the program at once, without a question. Qt ends a program by itself
+// only when no window is left open, so a question opened by a click queued behind the close
+// request kept the program running without its window. While a question is open the window
+// takes no input, so no close request reaches it then.
+void frmMain::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    end();
 }
 
 } // namespace xiangqi

@@ -6,8 +6,10 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class QAction;
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -15,6 +17,7 @@ class QPushButton;
 namespace xiangqi {
 
 class BoardPoints;
+class NameOnlyIconProvider;
 class TitleLabel;
 
 // The main window: the board points inside their frame, the title and status labels, the four
@@ -28,6 +31,7 @@ public:
     static constexpr int kClientHeight = 581;
 
     frmMain();
+    ~frmMain() override;
 
     const Game& game() const { return game_; }
 
@@ -44,6 +48,10 @@ public:
     void showAboutDialog() override;
     void end() override;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private slots:
     void Image1_Click(int index);
     void cmdStart_Click();
@@ -51,14 +59,12 @@ private slots:
     void cmdUndo_Click();
     void cmdSave_Click();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void createControls(QWidget* client);
     void createMenus();
     QPushButton* createButton(const QString& text, QRect geometry, QWidget* client);
     void enableButton(QPushButton* button, bool enabled);
+    QFileDialog& saveDialog();
 
     // The controls; each also carries its name as its object name.
     TitleLabel* Label1 = nullptr;
@@ -78,6 +84,9 @@ private:
     PictureBank Image2;
     Game game_{*this};
     bool saveCancelError_ = false;
+    // The Save-As dialog uses its icons while it lives, so they go first.
+    std::unique_ptr<NameOnlyIconProvider> saveDialogIcons_;
+    std::unique_ptr<QFileDialog> saveDialog_;
 };
 
 } // namespace xiangqi

@@ -10,9 +10,6 @@ click_cell 64 && click_cell 67  # red cannon to the centre
 click_cell 1 && click_cell 20   # black horse out
 click_cell 67 && click_cell 31  # red cannon takes the centre soldier
 
-click_button() {
-    xdotool mousemove --sync $((client_x + 584 + 44)) $((client_y + $1 + 12)) click 1
-}
 record="$work/对局.tvq"
 
 click_button 80                                          # 认输

@@ -127,3 +127,18 @@ wait_for_file() {
     done
     fail "$1 was not written"
 }
+
+# Clicks the command button whose top edge is $1 pixels down the client area.
+click_button() {
+    xdotool mousemove --sync $((client_x + 584 + 44)) $((client_y + $1 + 12)) click 1
+}
+
+# The requests of the window manager, which the bare X server lacks, sent to window $1; the
+# program must answer the ping within $2 seconds.
+window_manager=$(dirname "${BASH_SOURCE[0]}")/window_manager.py
+answers_ping() {
+    "$window_manager" ping "$1" "$2"
+}
+request_close() {
+    "$window_manager" close "$1"
+}
