@@ -5,10 +5,10 @@
 #include "IconDrawing.h"
 #include "PieceDrawing.h"
 #include "PointDrawing.h"
+#include "SongFont.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
@@ -20,7 +20,7 @@
 
 namespace {
 
-using namespace drawpictures;
+using namespace xiangqi::drawing;
 
 constexpr std::array kPointCodes = {0,  1,  4,  6,  9,  10, 11, 15, 19,
                                     24, 26, 74, 76, 90, 91, 94, 96, 99};
@@ -28,12 +28,10 @@ constexpr std::array kPieceCodes = {50, 51, 52, 53, 54, 55, 56, 60, 61, 62, 63, 
 constexpr std::array kLargeIconSizes = {48, 64, 128, 256};
 
 QFont loadSongFont() {
-    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/song.ttf"));
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    if (families.isEmpty()) {
+    if (songFamily().isEmpty()) {
         throw std::runtime_error("the bundled Song font did not load");
     }
-    return QFont(families.first());
+    return songFont();
 }
 
 void save(const QImage& picture, const QDir& root, const QString& relativePath) {

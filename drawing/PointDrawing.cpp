@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-namespace drawpictures {
+namespace xiangqi::drawing {
 
 namespace {
 
@@ -92,4 +92,4 @@ QImage PointDrawing::image() const {
     return picture;
 }
 
-} // namespace drawpictures
+} // namespace xiangqi::drawing

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <stdexcept>
 
-namespace drawpictures {
+namespace xiangqi::drawing {
 
 namespace {
 
@@ -79,4 +79,4 @@ QImage PieceDrawing::image() const {
         .quantise(fullColourImage(), 256);
 }
 
-} // namespace drawpictures
+} // namespace xiangqi::drawing

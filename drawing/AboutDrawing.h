@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QImage>
 
-namespace drawpictures {
+namespace xiangqi::drawing {
 
 // The 32 px picture of the About box, in at most 16 colours: 中国 in black on green
 // with a small red, blue-framed mark at the upper right, above 象棋 in black on yellow.
@@ -21,4 +21,4 @@ private:
     QFont font_;
 };
 
-} // namespace drawpictures
+} // namespace xiangqi::drawing

@@ -6,7 +6,7 @@
 
 #include <QPainter>
 
-namespace drawpictures {
+namespace xiangqi::drawing {
 
 namespace {
 
@@ -44,4 +44,4 @@ QImage AboutDrawing::image() const {
     return palette.quantise(fullColourImage(), kPaletteSize);
 }
 
-} // namespace drawpictures
+} // namespace xiangqi::drawing

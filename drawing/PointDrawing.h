@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-namespace drawpictures {
+namespace xiangqi::drawing {
 
 // The picture of one empty board point, named by a two-digit code. The tens digit
 // tells the row: 0 top edge, 9 bottom edge, 1 inside, 2 and 7 inside with a palace
@@ -33,4 +33,4 @@ private:
     Reach reach_;
 };
 
-} // namespace drawpictures
+} // namespace xiangqi::drawing

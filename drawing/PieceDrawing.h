@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QString>
 
-namespace drawpictures {
+namespace xiangqi::drawing {
 
 // The picture of one piece: a red (codes 50-56) or black (60-66) disc filling the
 // square, with the piece's character in white.
@@ -25,4 +25,4 @@ private:
     QFont font_;
 };
 
-} // namespace drawpictures
+} // namespace xiangqi::drawing
