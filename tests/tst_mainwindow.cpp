@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBackingStore>
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
@@ -18,10 +19,14 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -112,6 +117,47 @@ private:
     QImage bankImage(int index) {
         static const PictureBank bank;
         return bank.picture(index).toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    // The window dragged onto the screen whose device pixel ratio is `ratio`: one of those in
+    // offscreen-screens.json.
+    bool moveToScreenWithRatio(qreal ratio) {
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        const auto screen = std::find_if(screens.begin(), screens.end(), [ratio](QScreen* s) {
+            return s->devicePixelRatio() == ratio;
+        });
+        if (screen == screens.end())
+            return false;
+        window->move((*screen)->geometry().topLeft() + QPoint(20, 20));
+        return QTest::qWaitFor([&] { return window->devicePixelRatioF() == ratio; }) &&
+               QTest::qWaitForWindowExposed(window.get());
+    }
+    // The window's pixels as they go to the screen, after whatever repaints are due: its backing
+    // store, in device pixels.
+    QImage shownPixels() {
+        QCoreApplication::processEvents();
+        QPaintDevice* device = window->backingStore()->paintDevice();
+        if (device->devType() != QInternal::Image)
+            return {};
+        return static_cast<QImage*>(device)->convertToFormat(QImage::Format_RGB32);
+    }
+    // The board's pixels in shownPixels() at the device pixel ratio `ratio`. Where the board's
+    // edges fall between device pixels, the pixels there are its frame's.
+    QRect boardPixels(qreal ratio) {
+        const QRect inWindow(points()->mapTo(window.get(), QPoint(0, 0)), points()->size());
+        return QRect(QPoint(qRound(inWindow.left() * ratio), qRound(inWindow.top() * ratio)),
+                     QPoint(qRound((inWindow.right() + 1) * ratio) - 1,
+                            qRound((inWindow.bottom() + 1) * ratio) - 1));
+    }
+    static QString firstDifference(const QImage& actual, const QImage& expected) {
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x)
+                if (actual.pixel(x, y) != expected.pixel(x, y))
+                    return QStringLiteral("pixel (%1, %2) is %3, not %4")
+                        .arg(x)
+                        .arg(y)
+                        .arg(QColor(actual.pixel(x, y)).name(),
+                             QColor(expected.pixel(x, y)).name());
+        return QStringLiteral("sizes differ");
     }
     // 宋体 where the system has it, else the bundled Song-style font.
     static QString songFamily() {
@@ -319,6 +365,71 @@ private slots:
         click(kRedCannon);
         QVERIFY(!points()->isFramed(kRedCannon));
         QVERIFY(pointImage(kRedCannon) == bankImage(55));
+    }
+
+    // Moved to a screen of another device pixel ratio, the window keeps its layout and every
+    // point shows, in the screen's device pixels, the picture drawn for that ratio: on a pitch of
+    // 48 × ratio pixels, not resampled, the selected one inside a frame one line of round(ratio)
+    // pixels wide. The pixels checked are those the window holds after a move and a selection,
+    // repainted in part.
+    void everyPointShowsThePictureDrawnForTheScreensRatio_data() {
+        QTest::addColumn<qreal>("from");
+        QTest::addColumn<qreal>("ratio");
+        for (const qreal ratio : {1.25, 1.5, 1.75, 2.0, 2.5, 3.0})
+            QTest::newRow(qPrintable(QStringLiteral("moved from 100 % to %1 %").arg(ratio * 100)))
+                << 1.0 << ratio;
+        QTest::newRow("moved from 200 % back to 100 %") << 2.0 << 1.0;
+    }
+    void everyPointShowsThePictureDrawnForTheScreensRatio() {
+        QFETCH(qreal, from);
+        QFETCH(qreal, ratio);
+        QVERIFY(moveToScreenWithRatio(from));
+        move(kRedCannon, kCannonCentre);
+        QVERIFY(moveToScreenWithRatio(ratio));
+        QCOMPARE(window->centralWidget()->size(), QSize(686, 581));
+        move(kBlackHorse, kHorseOut);
+        click(kCannonCentre);
+
+        const int pitch = qRound(48 * ratio);
+        const int line = qRound(ratio);
+        const QRect board = boardPixels(ratio);
+        QImage expected(board.size(), QImage::Format_RGB32);
+        expected.fill(points()->palette().window().color());
+        QPainter painter(&expected);
+        for (int cell = 0; cell < 90; ++cell) {
+            const int code = state().Board.at(cell);
+            const QImage picture =
+                PictureBank::image(code != 0 ? code : window->pointTag(cell), ratio);
+            QCOMPARE(picture.size(), QSize(pitch - line, pitch - line));
+            const int inset = cell == kCannonCentre ? line : 0;
+            painter.drawImage(QPoint(cell % 9, cell / 9) * pitch + QPoint(inset, inset), picture);
+        }
+        const QRect frame(QPoint(kCannonCentre % 9, kCannonCentre / 9) * pitch,
+                          QSize(pitch + line, pitch + line));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(points()->palette().windowText());
+        painter.drawPath([&] {
+            QPainterPath outline;
+            outline.addRect(frame);
+            outline.addRect(frame.adjusted(line, line, -line, -line));
+            return outline;
+        }());
+        painter.end();
+        const QPoint origin = board.topLeft();
+        const QImage shown = shownPixels();
+        QVERIFY2(shown.copy(board) == expected,
+                 qPrintable(firstDifference(shown.copy(board), expected)));
+
+        // The line across the second row runs on from point to point, broken only by the
+        // board's background between the pictures.
+        const int side = pitch - line;
+        const int lineTop = origin.y() + pitch + (side - line) / 2;
+        for (int x = origin.x() + (side - line) / 2; x < origin.x() + 8 * pitch + side / 2; ++x)
+            for (int y = lineTop; y < lineTop + line; ++y) {
+                const bool between = (x - origin.x()) % pitch >= side;
+                QVERIFY2((shown.pixel(x, y) == qRgb(0, 0, 0)) != between,
+                         qPrintable(QStringLiteral("line pixel (%1, %2)").arg(x).arg(y)));
+            }
     }
 
     void newGameWorksAlikeFromButtonMenuAndCtrlN_data() {

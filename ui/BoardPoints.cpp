@@ -1,6 +1,7 @@
 #include "BoardPoints.h"
 
 #include "PictureBank.h"
+#include "PointGeometry.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,12 +30,32 @@ template <typename Paint> void forEachPointIn(QRect rect, Paint paint) {
             paint(row * kCols + col);
 }
 
-// The frame of a selected point: its cell's outline, one pixel wide.
-void drawFrame(QPainter& painter, QRect cell, const QColor& colour) {
-    painter.fillRect(cell.left(), cell.top(), cell.width(), 1, colour);
-    painter.fillRect(cell.left(), cell.bottom(), cell.width(), 1, colour);
-    painter.fillRect(cell.left(), cell.top(), 1, cell.height(), colour);
-    painter.fillRect(cell.right(), cell.top(), 1, cell.height(), colour);
+// A point's cell in device pixels: from where its picture begins to the end of the first line
+// of the next point's, as the 49 × 49 cell is at 1x.
+QRect deviceCell(int cell, const drawing::PointGeometry& geometry) {
+    const int col = cell % kCols;
+    const int row = cell / kCols;
+    return QRect(QPoint(geometry.origin(col), geometry.origin(row)),
+                 QPoint(geometry.origin(col + 1), geometry.origin(row + 1)) +
+                     QPoint(geometry.lineWidth() - 1, geometry.lineWidth() - 1));
+}
+
+// The widget's coordinates of a rectangle of device pixels, which the painter maps back to
+// exactly those pixels.
+QRectF logical(QRect deviceRect, qreal ratio) {
+    return {deviceRect.x() / ratio, deviceRect.y() / ratio, deviceRect.width() / ratio,
+            deviceRect.height() / ratio};
+}
+
+// The frame of a selected point: its cell's outline, one line wide.
+void drawFrame(QPainter& painter, QRect cell, const drawing::PointGeometry& geometry, qreal ratio,
+               const QColor& colour) {
+    const int line = geometry.lineWidth();
+    for (const QRect& side : {QRect(cell.left(), cell.top(), cell.width(), line),
+                              QRect(cell.left(), cell.bottom() + 1 - line, cell.width(), line),
+                              QRect(cell.left(), cell.top(), line, cell.height()),
+                              QRect(cell.right() + 1 - line, cell.top(), line, cell.height())})
+        painter.fillRect(logical(side, ratio), colour);
 }
 } // namespace
 
@@ -62,7 +83,14 @@ void BoardPoints::setFramed(int cell, bool framed) {
     if (framed_.at(cell) == framed)
         return;
     framed_[cell] = framed;
-    update(pointRect(cell));
+    update(frameArea(cell));
+}
+
+// The pixels of the widget a point's frame falls on: its cell, and at ratios such as 1.5, where
+// the frame's far lines end half a pixel of the widget past the cell, one row and column more.
+QRect BoardPoints::frameArea(int cell) const {
+    const qreal ratio = devicePixelRatioF();
+    return logical(deviceCell(cell, drawing::PointGeometry(ratio)), ratio).toAlignedRect();
 }
 
 // The region to repaint is painted one rectangle at a time, each under a clip of its own: with
@@ -74,24 +102,29 @@ void BoardPoints::paintEvent(QPaintEvent* event) {
         paintRect(painter, rect);
 }
 
-// A framed point shows its picture inside the frame, one pixel in, as a bordered image control
-// does; the frame fills the point's 49 × 49 cell exactly.
+// A framed point shows its picture inside the frame, one line in, as a bordered image control
+// does; the frame fills the point's 49 × 49 cell exactly. The pictures and frames are placed in
+// device pixels, so that at any device pixel ratio they keep to the screen's pixel grid.
 void BoardPoints::paintRect(QPainter& painter, QRect rect) const {
+    const qreal ratio = devicePixelRatioF();
+    const drawing::PointGeometry geometry(ratio);
     painter.setClipRect(rect);
     painter.fillRect(rect, palette().window());
-    forEachPointIn(rect, [&](int cell) { drawPicture(painter, rect, cell); });
+    forEachPointIn(rect, [&](int cell) { drawPicture(painter, rect, cell, geometry, ratio); });
     forEachPointIn(rect, [&](int cell) {
         if (framed_[cell])
-            drawFrame(painter, pointRect(cell), palette().windowText().color());
+            drawFrame(painter, deviceCell(cell, geometry), geometry, ratio,
+                      palette().windowText().color());
     });
 }
 
-void BoardPoints::drawPicture(QPainter& painter, QRect rect, int cell) const {
-    const QPixmap& picture = bank_.picture(pictures_[cell]);
-    const int inset = framed_[cell] ? 1 : 0;
-    const QRect shown(pointRect(cell).topLeft() + QPoint(inset, inset),
-                      picture.deviceIndependentSize().toSize());
-    if (rect.intersects(shown))
+void BoardPoints::drawPicture(QPainter& painter, QRect rect, int cell,
+                              const drawing::PointGeometry& geometry, qreal ratio) const {
+    const QPixmap& picture = bank_.picture(pictures_[cell], ratio);
+    const int inset = framed_[cell] ? geometry.lineWidth() : 0;
+    const QRectF shown = logical(
+        QRect(deviceCell(cell, geometry).topLeft() + QPoint(inset, inset), picture.size()), ratio);
+    if (QRectF(rect).intersects(shown))
         painter.drawPixmap(shown.topLeft(), picture);
 }
 

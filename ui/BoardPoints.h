@@ -8,10 +8,14 @@ class QPainter;
 namespace xiangqi {
 
 class PictureBank;
+namespace drawing {
+class PointGeometry;
+}
 
 // The 90 board points, drawn by one widget: each point is a 49 × 49 pixel cell on a 48 pixel
 // pitch that shows its picture at the picture's own size from its top-left corner, optionally
-// framed by a thin line. A click on a point reports its cell index.
+// framed by a thin line. At any device pixel ratio the pictures and the frame are drawn at the
+// screen's resolution. A click on a point reports its cell index.
 class BoardPoints : public QWidget {
     Q_OBJECT
 
@@ -38,8 +42,10 @@ protected:
 
 private:
     static int cellAt(QPoint pos);
+    QRect frameArea(int cell) const;
     void paintRect(QPainter& painter, QRect rect) const;
-    void drawPicture(QPainter& painter, QRect rect, int cell) const;
+    void drawPicture(QPainter& painter, QRect rect, int cell,
+                     const drawing::PointGeometry& geometry, qreal ratio) const;
 
     const PictureBank& bank_;
     std::array<int, 90> pictures_{};

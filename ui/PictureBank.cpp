@@ -1,5 +1,9 @@
 #include "PictureBank.h"
 
+#include "PieceDrawing.h"
+#include "PointDrawing.h"
+#include "SongFont.h"
+
 #include <QImageReader>
 #include <QResource>
 #include <QtEndian>
@@ -14,13 +18,28 @@ constexpr int kColours = 256;
 constexpr qsizetype kRecordSize = 1 + 4 * kColours + kSide * kSide;
 } // namespace
 
-const QPixmap& PictureBank::picture(int index) const {
+const QPixmap& PictureBank::picture(int index, qreal ratio) const {
     Q_ASSERT(std::find(kIndices.begin(), kIndices.end(), index) != kIndices.end());
-    QPixmap& picture = pictures_.at(static_cast<std::size_t>(index));
-    if (picture.isNull())
-        picture = QPixmap::fromImage(image(index));
+    QPixmap& picture = pictures_[ratio].at(static_cast<std::size_t>(index));
+    if (picture.isNull()) {
+        picture = QPixmap::fromImage(image(index, ratio));
+        picture.setDevicePixelRatio(ratio);
+    }
     Q_ASSERT(!picture.isNull());
     return picture;
+}
+
+QImage PictureBank::image(int index, qreal ratio) {
+    if (ratio == 1 || std::find(kIndices.begin(), kIndices.end(), index) == kIndices.end())
+        return image(index);
+    return drawnImage(index, ratio);
+}
+
+// Pieces have codes 50 to 56 and 60 to 66, the bare board's drawings the other indices.
+QImage PictureBank::drawnImage(int index, qreal ratio) {
+    if (index / 10 == 5 || index / 10 == 6)
+        return drawing::PieceDrawing(index, drawing::songFont()).image(ratio);
+    return drawing::PointDrawing(index).image(ratio);
 }
 
 // The pictures are compiled in decoded and uncompressed, and read in place: decoding 24 PNG
