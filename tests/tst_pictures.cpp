@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QStringList>
 #include <QTest>
+#include <QTransform>
 #include <cmath>
 
 namespace {
@@ -23,6 +24,9 @@ constexpr QRgb kBoardGrey = qRgb(212, 208, 200);
 constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
+
+// The device pixel ratios at which the program draws its pictures afresh.
+const QList<qreal> kRatios = {1.25, 1.5, 1.75, 2, 2.5, 3};
 
 const QStringList kPointCodes = {"00", "01", "04", "06", "09", "10", "11", "15", "19",
                                  "24", "26", "74", "76", "90", "91", "94", "96", "99"};
@@ -134,6 +138,72 @@ QSet<QPoint> expectedLinePixels(const QString& arms, const QString& diagonals) {
     return pixels;
 }
 
+// At a device pixel ratio: a picture is 48 × ratio pixels less a line, a line is round(ratio)
+// pixels wide, and the lines through the middle leave as many pixels before them as after.
+struct RatioGeometry {
+    explicit RatioGeometry(qreal ratio)
+        : line(qRound(ratio)), side(qRound(48 * ratio) - line), band((side - line) / 2) {}
+    int line;
+    int side;
+    int band;
+};
+
+// The pixels of an arm from the middle to the edge at a ratio: straight, the lines' band across
+// a half of the picture; diagonal, in each row of that half as many pixels as a line is wide,
+// centred on the diagonal through the middle.
+QSet<QPoint> armPixels(const RatioGeometry& geometry, int stepX, int stepY) {
+    const auto half = [&](int step) {
+        return step < 0   ? std::pair{0, geometry.band + geometry.line}
+               : step > 0 ? std::pair{geometry.band, geometry.side}
+                          : std::pair{geometry.band, geometry.band + geometry.line};
+    };
+    QSet<QPoint> pixels;
+    const auto [top, bottom] = half(stepY);
+    for (int y = top; y < bottom; ++y) {
+        auto [left, right] = half(stepX);
+        if (stepX != 0 && stepY != 0) {
+            left = y - geometry.line / 2;
+            right = left + geometry.line;
+        }
+        for (int x = std::max(left, 0); x < std::min(right, geometry.side); ++x)
+            pixels.insert(stepX * stepY < 0 ? QPoint(geometry.side - 1 - x, y) : QPoint(x, y));
+    }
+    return pixels;
+}
+
+QSet<QPoint> expectedLinePixelsAt(qreal ratio, const QString& arms, const QString& diagonals) {
+    const RatioGeometry geometry(ratio);
+    QSet<QPoint> pixels;
+    const auto addIf = [&](bool wanted, int stepX, int stepY) {
+        if (wanted)
+            pixels.unite(armPixels(geometry, stepX, stepY));
+    };
+    addIf(arms.contains('U'), 0, -1);
+    addIf(arms.contains('D'), 0, 1);
+    addIf(arms.contains('L'), -1, 0);
+    addIf(arms.contains('R'), 1, 0);
+    const QStringList corners = diagonals.split(' ', Qt::SkipEmptyParts);
+    addIf(corners.contains("NE"), 1, -1);
+    addIf(corners.contains("NW"), -1, -1);
+    addIf(corners.contains("SE"), 1, 1);
+    addIf(corners.contains("SW"), -1, 1);
+    return pixels;
+}
+
+// How many columns of the picture repeat the one before. Upscaled pixel by pixel from 47 pixels,
+// a picture repeats at least one column, and one row, for each it gained.
+int repeatedColumns(const QImage& picture) {
+    int repeats = 0;
+    for (int x = 1; x < picture.width(); ++x)
+        if (picture.copy(x, 0, 1, picture.height()) == picture.copy(x - 1, 0, 1, picture.height()))
+            ++repeats;
+    return repeats;
+}
+
+int repeatedRows(const QImage& picture) {
+    return repeatedColumns(picture.transformed(QTransform().rotate(90)));
+}
+
 double distanceFromCentre(int x, int y) {
     return std::hypot(x - kCentre, y - kCentre);
 }
@@ -230,6 +300,37 @@ QStringList printableAscii() {
     return {ascii};
 }
 
+// Corners, edges and crossings of the board; the palace corners and centres carry diagonals,
+// and on the top and bottom rows those point into the board.
+struct PointLines {
+    const char* name;
+    const char* code;
+    const char* arms;
+    const char* diagonals;
+};
+// clang-format off
+const PointLines kPointLines[] = {
+    {"00 top-left corner", "00", "DR", ""},
+    {"01 top edge", "01", "LRD", ""},
+    {"04 top edge, palace", "04", "LRD", "SE"},
+    {"06 top edge, palace", "06", "LRD", "SW"},
+    {"09 top-right corner", "09", "LD", ""},
+    {"10 left edge", "10", "UDR", ""},
+    {"11 crossing", "11", "UDLR", ""},
+    {"15 palace centre", "15", "UDLR", "NE NW SE SW"},
+    {"19 right edge", "19", "UDL", ""},
+    {"24 palace corner", "24", "UDLR", "NE"},
+    {"26 palace corner", "26", "UDLR", "NW"},
+    {"74 palace corner", "74", "UDLR", "SE"},
+    {"76 palace corner", "76", "UDLR", "SW"},
+    {"90 bottom-left corner", "90", "UR", ""},
+    {"91 bottom edge", "91", "LRU", ""},
+    {"94 bottom edge, palace", "94", "LRU", "NE"},
+    {"96 bottom edge, palace", "96", "LRU", "NW"},
+    {"99 bottom-right corner", "99", "UL", ""},
+};
+// clang-format on
+
 } // namespace
 
 class PicturesTest : public QObject {
@@ -245,11 +346,16 @@ private slots:
     void emptyPointHasExactlyItsLines_data();
     void emptyPointHasExactlyItsLines();
 
+    void emptyPointHasItsLinesAtTheScreensResolution_data();
+    void emptyPointHasItsLinesAtTheScreensResolution();
+
     void pieceIsDiscWithWhiteCharacter_data();
     void pieceIsDiscWithWhiteCharacter();
     void pieceCharacterIsLargeAndCentred_data();
     void pieceCharacterIsLargeAndCentred();
     void piecesShowTheirOwnCharacters();
+    void pieceIsDrawnAtTheScreensResolution_data();
+    void pieceIsDrawnAtTheScreensResolution();
 
     void iconIsSmallPaletteLettering();
     void aboutPictureIsSixteenColourBanner();
@@ -293,62 +399,8 @@ void PicturesTest::emptyPointHasExactlyItsLines_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("arms");
     QTest::addColumn<QString>("diagonals");
-    // Corners, edges and crossings of the board; the palace corners and centres carry
-    // diagonals, and on the top and bottom rows those point into the board.
-    QTest::newRow("00 top-left corner") << "00"
-                                        << "DR"
-                                        << "";
-    QTest::newRow("01 top edge") << "01"
-                                 << "LRD"
-                                 << "";
-    QTest::newRow("04 top edge, palace") << "04"
-                                         << "LRD"
-                                         << "SE";
-    QTest::newRow("06 top edge, palace") << "06"
-                                         << "LRD"
-                                         << "SW";
-    QTest::newRow("09 top-right corner") << "09"
-                                         << "LD"
-                                         << "";
-    QTest::newRow("10 left edge") << "10"
-                                  << "UDR"
-                                  << "";
-    QTest::newRow("11 crossing") << "11"
-                                 << "UDLR"
-                                 << "";
-    QTest::newRow("15 palace centre") << "15"
-                                      << "UDLR"
-                                      << "NE NW SE SW";
-    QTest::newRow("19 right edge") << "19"
-                                   << "UDL"
-                                   << "";
-    QTest::newRow("24 palace corner") << "24"
-                                      << "UDLR"
-                                      << "NE";
-    QTest::newRow("26 palace corner") << "26"
-                                      << "UDLR"
-                                      << "NW";
-    QTest::newRow("74 palace corner") << "74"
-                                      << "UDLR"
-                                      << "SE";
-    QTest::newRow("76 palace corner") << "76"
-                                      << "UDLR"
-                                      << "SW";
-    QTest::newRow("90 bottom-left corner") << "90"
-                                           << "UR"
-                                           << "";
-    QTest::newRow("91 bottom edge") << "91"
-                                    << "LRU"
-                                    << "";
-    QTest::newRow("94 bottom edge, palace") << "94"
-                                            << "LRU"
-                                            << "NE";
-    QTest::newRow("96 bottom edge, palace") << "96"
-                                            << "LRU"
-                                            << "NW";
-    QTest::newRow("99 bottom-right corner") << "99"
-                                            << "UL"
-                                            << "";
+    for (const PointLines& point : kPointLines)
+        QTest::newRow(point.name) << point.code << point.arms << point.diagonals;
 }
 
 void PicturesTest::emptyPointHasExactlyItsLines() {
@@ -360,6 +412,40 @@ void PicturesTest::emptyPointHasExactlyItsLines() {
     const QSet<QPoint> lines = expectedLinePixels(arms, diagonals);
     for (int y = 0; y < kBankSize; ++y) {
         for (int x = 0; x < kBankSize; ++x) {
+            const QPoint point(x, y);
+            const QRgb expected = lines.contains(point) ? kBlack : kBoardGrey;
+            const QRgb actual = picture.pixel(point);
+            QVERIFY2(actual == expected,
+                     qPrintable(QStringLiteral("pixel %1 is %2, not %3")
+                                    .arg(describe(point), describe(actual), describe(expected))));
+        }
+    }
+}
+
+// At every ratio the lines are exactly round(ratio) pixels of black, on whole pixels: neither
+// resampled (blends of black and grey) nor doubled (diagonals in steps of two pixels).
+void PicturesTest::emptyPointHasItsLinesAtTheScreensResolution_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("arms");
+    QTest::addColumn<QString>("diagonals");
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : kRatios)
+        for (const PointLines& point : kPointLines)
+            QTest::newRow(qPrintable(QStringLiteral("%1 at %2").arg(point.name).arg(ratio)))
+                << point.code << point.arms << point.diagonals << ratio;
+}
+
+void PicturesTest::emptyPointHasItsLinesAtTheScreensResolution() {
+    QFETCH(QString, code);
+    QFETCH(QString, arms);
+    QFETCH(QString, diagonals);
+    QFETCH(qreal, ratio);
+    const QImage picture = xiangqi::PictureBank::image(code.toInt(), ratio);
+    const int side = RatioGeometry(ratio).side;
+    QCOMPARE(picture.size(), QSize(side, side));
+    const QSet<QPoint> lines = expectedLinePixelsAt(ratio, arms, diagonals);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
             const QPoint point(x, y);
             const QRgb expected = lines.contains(point) ? kBlack : kBoardGrey;
             const QRgb actual = picture.pixel(point);
@@ -455,6 +541,62 @@ void PicturesTest::piecesShowTheirOwnCharacters() {
             QVERIFY(black.at(first) != black.at(second));
         }
     }
+}
+
+// At every ratio a piece is its disc and character drawn afresh: the rim only disc colour and
+// grey (no resampled blends), the character on the blend from disc to white, scaled, centred, and
+// not upscaled pixel by pixel from the 47-pixel picture.
+void PicturesTest::pieceIsDrawnAtTheScreensResolution_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QRgb>("disc");
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : kRatios) {
+        for (const QString& code : kRedPieceCodes)
+            QTest::newRow(qPrintable(QStringLiteral("%1 at %2").arg(code).arg(ratio)))
+                << code << kRed << ratio;
+        for (const QString& code : kBlackPieceCodes)
+            QTest::newRow(qPrintable(QStringLiteral("%1 at %2").arg(code).arg(ratio)))
+                << code << kBlack << ratio;
+    }
+}
+
+void PicturesTest::pieceIsDrawnAtTheScreensResolution() {
+    QFETCH(QString, code);
+    QFETCH(QRgb, disc);
+    QFETCH(qreal, ratio);
+    const QImage piece =
+        xiangqi::PictureBank::image(code.toInt(), ratio).convertToFormat(QImage::Format_RGB32);
+    const int side = RatioGeometry(ratio).side;
+    QCOMPARE(piece.size(), QSize(side, side));
+    const double radius = side / 2.0;
+    QSet<QPoint> character;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const double distance = std::hypot(x + 0.5 - radius, y + 0.5 - radius);
+            const QRgb colour = piece.pixel(x, y);
+            const QString where = describe(QPoint(x, y)) + " is " + describe(colour);
+            if (distance > radius + 0.5) {
+                QVERIFY2(colour == kBoardGrey, qPrintable(where + " outside the disc"));
+            } else if (distance >= radius - 1.5 && distance <= radius - 0.5) {
+                QVERIFY2(colour == disc, qPrintable(where + " on the rim"));
+            } else if (distance < radius - 1.5) {
+                QVERIFY2(isDiscToWhiteBlend(colour, disc), qPrintable(where + " on the disc"));
+                if (colour != disc)
+                    character.insert(QPoint(x, y));
+            }
+        }
+    }
+    const QRect ink = boundsOf(character);
+    QVERIFY2(std::max(ink.width(), ink.height()) >= 28 * ratio &&
+                 std::max(ink.width(), ink.height()) <= 38 * ratio,
+             qPrintable(QStringLiteral("character %1 x %2").arg(ink.width()).arg(ink.height())));
+    QVERIFY2(std::abs(ink.center().x() + 0.5 - radius) <= 2 * ratio &&
+                 std::abs(ink.center().y() + 0.5 - radius) <= 2 * ratio,
+             qPrintable("character centred at " + describe(ink.center())));
+    const int columns = repeatedColumns(piece);
+    const int rows = repeatedRows(piece);
+    QVERIFY2(std::min(columns, rows) < side - kBankSize,
+             qPrintable(QStringLiteral("%1 columns and %2 rows repeat").arg(columns).arg(rows)));
 }
 
 void PicturesTest::iconIsSmallPaletteLettering() {
