@@ -2,6 +2,7 @@
 // and Ctrl+N, with message boxes answered as they appear.
 #include "BoardPoints.h"
 #include "ChineseUi.h"
+#include "OffscreenScreens.h"
 #include "PictureBank.h"
 #include "StartupStyle.h"
 #include "TitleLabel.h"
@@ -9,7 +10,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QBackingStore>
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
@@ -22,11 +22,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -117,36 +115,6 @@ private:
     QImage bankImage(int index) {
         static const PictureBank bank;
         return bank.picture(index).toImage().convertToFormat(QImage::Format_RGB32);
-    }
-    // The window dragged onto the screen whose device pixel ratio is `ratio`: one of those in
-    // offscreen-screens.json.
-    bool moveToScreenWithRatio(qreal ratio) {
-        const QList<QScreen*> screens = QGuiApplication::screens();
-        const auto screen = std::find_if(screens.begin(), screens.end(), [ratio](QScreen* s) {
-            return s->devicePixelRatio() == ratio;
-        });
-        if (screen == screens.end())
-            return false;
-        window->move((*screen)->geometry().topLeft() + QPoint(20, 20));
-        return QTest::qWaitFor([&] { return window->devicePixelRatioF() == ratio; }) &&
-               QTest::qWaitForWindowExposed(window.get());
-    }
-    // The window's pixels as they go to the screen, after whatever repaints are due: its backing
-    // store, in device pixels.
-    QImage shownPixels() {
-        QCoreApplication::processEvents();
-        QPaintDevice* device = window->backingStore()->paintDevice();
-        if (device->devType() != QInternal::Image)
-            return {};
-        return static_cast<QImage*>(device)->convertToFormat(QImage::Format_RGB32);
-    }
-    // The board's pixels in shownPixels() at the device pixel ratio `ratio`. Where the board's
-    // edges fall between device pixels, the pixels there are its frame's.
-    QRect boardPixels(qreal ratio) {
-        const QRect inWindow(points()->mapTo(window.get(), QPoint(0, 0)), points()->size());
-        return QRect(QPoint(qRound(inWindow.left() * ratio), qRound(inWindow.top() * ratio)),
-                     QPoint(qRound((inWindow.right() + 1) * ratio) - 1,
-                            qRound((inWindow.bottom() + 1) * ratio) - 1));
     }
     static QString firstDifference(const QImage& actual, const QImage& expected) {
         for (int y = 0; y < expected.height(); ++y)
@@ -367,11 +335,11 @@ private slots:
         QVERIFY(pointImage(kRedCannon) == bankImage(55));
     }
 
-    // Moved to a screen of another device pixel ratio, the window keeps its layout and every
-    // point shows, in the screen's device pixels, the picture drawn for that ratio: on a pitch of
-    // 48 × ratio pixels, not resampled, the selected one inside a frame one line of round(ratio)
-    // pixels wide. The pixels checked are those the window holds after a move and a selection,
-    // repainted in part.
+    // Moved to a screen of another device pixel ratio, the window keeps its layout, its icon is
+    // made for the ratio, and every point shows, in the screen's device pixels, the picture drawn
+    // for that ratio: on a pitch of 48 × ratio pixels, not resampled, the selected one inside a
+    // frame one line of round(ratio) pixels wide. The pixels checked are those the window holds
+    // after a move and a selection, repainted in part.
     void everyPointShowsThePictureDrawnForTheScreensRatio_data() {
         QTest::addColumn<qreal>("from");
         QTest::addColumn<qreal>("ratio");
@@ -383,16 +351,17 @@ private slots:
     void everyPointShowsThePictureDrawnForTheScreensRatio() {
         QFETCH(qreal, from);
         QFETCH(qreal, ratio);
-        QVERIFY(moveToScreenWithRatio(from));
+        QVERIFY(moveToScreenWithRatio(*window, from));
         move(kRedCannon, kCannonCentre);
-        QVERIFY(moveToScreenWithRatio(ratio));
+        QVERIFY(moveToScreenWithRatio(*window, ratio));
         QCOMPARE(window->centralWidget()->size(), QSize(686, 581));
+        QCOMPARE(window->windowIcon().pixmap(QSize(32, 32), ratio).size(), QSize(32, 32) * ratio);
         move(kBlackHorse, kHorseOut);
         click(kCannonCentre);
 
         const int pitch = qRound(48 * ratio);
         const int line = qRound(ratio);
-        const QRect board = boardPixels(ratio);
+        const QRect board = devicePixels(*points(), points()->rect(), ratio);
         QImage expected(board.size(), QImage::Format_RGB32);
         expected.fill(points()->palette().window().color());
         QPainter painter(&expected);
@@ -416,7 +385,7 @@ private slots:
         }());
         painter.end();
         const QPoint origin = board.topLeft();
-        const QImage shown = shownPixels();
+        const QImage shown = shownPixels(*window);
         QVERIFY2(shown.copy(board) == expected,
                  qPrintable(firstDifference(shown.copy(board), expected)));
 

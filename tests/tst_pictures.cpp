@@ -1,11 +1,15 @@
 // Checks the compiled-in pictures and fonts against what the board, the pieces and the
 // dialogs need from them. The expectations are written out here from the picture
 // descriptions, not derived from the drawing tool.
+#include "AboutDrawing.h"
 #include "PictureBank.h"
+#include "ProgramIconEngine.h"
+#include "SongFont.h"
 
 #include <QColor>
 #include <QFile>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QImage>
 #include <QPoint>
 #include <QRawFont>
@@ -272,6 +276,12 @@ bool isExactlyBlack(QRgb c) {
 bool isExactlyWhite(QRgb c) {
     return c == kWhite;
 }
+bool isExactlyRed(QRgb c) {
+    return c == kRed;
+}
+bool isExactlyBlue(QRgb c) {
+    return c == qRgb(0, 0, 255);
+}
 
 QByteArray resourceBytes(const QString& path) {
     QFile file(path);
@@ -359,6 +369,10 @@ private slots:
 
     void iconIsSmallPaletteLettering();
     void aboutPictureIsSixteenColourBanner();
+    void iconIsDrawnAtTheScreensResolution_data();
+    void iconIsDrawnAtTheScreensResolution();
+    void aboutPictureIsDrawnAtTheScreensResolution_data();
+    void aboutPictureIsDrawnAtTheScreensResolution();
 
     void songFontCoversEveryText();
     void tahomaSubstituteCoversAscii();
@@ -628,6 +642,82 @@ void PicturesTest::aboutPictureIsSixteenColourBanner() {
     QVERIFY(countPixels(about, upperRightCorner, isReddish) >= 4);
     QVERIFY(countPixels(about, upperRightCorner, isBluish) >= 8);
     QCOMPARE(countPixels(about, upper.adjusted(0, 0, -8, 0), isReddish), 0);
+}
+
+void addRatioRows() {
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : kRatios)
+        QTest::newRow(qPrintable(QStringLiteral("at %1").arg(ratio))) << ratio;
+}
+
+// The window's icon at 32 × ratio device pixels: the two blocks exactly on their quarters of a
+// white square, each with its character, drawn afresh rather than upscaled. At 1x it is the
+// shipped picture.
+void PicturesTest::iconIsDrawnAtTheScreensResolution_data() {
+    addRatioRows();
+    QTest::newRow("at 1") << 1.0;
+}
+
+void PicturesTest::iconIsDrawnAtTheScreensResolution() {
+    QFETCH(qreal, ratio);
+    const QPixmap pixmap = QIcon(new xiangqi::drawing::ProgramIconEngine(":/icons/xiangqi.png"))
+                               .pixmap(QSize(32, 32), ratio);
+    QCOMPARE(pixmap.devicePixelRatio(), ratio);
+    const QImage icon = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    if (ratio == 1) {
+        QCOMPARE(icon, loadResource(":/icons/xiangqi.png").convertToFormat(QImage::Format_RGB32));
+        return;
+    }
+    const int side = qRound(32 * ratio);
+    QCOMPARE(icon.size(), QSize(side, side));
+    const int half = side / 2;
+    const QRect upperLeft(0, 0, half, half);
+    const QRect lowerRight(half, half, half, half);
+    for (const QRect& white : {QRect(half, 0, half, half), QRect(0, half, half, half)})
+        QCOMPARE(countPixels(icon, white, isExactlyWhite), half * half);
+    QVERIFY(countPixels(icon, upperLeft, isReddish) > half * half / 2);
+    QVERIFY(countPixels(icon, upperLeft, isYellowish) >= 20 * ratio * ratio);
+    QVERIFY(countPixels(icon, lowerRight, isYellowish) > half * half / 2);
+    QVERIFY(countPixels(icon, lowerRight, isDark) >= 20 * ratio * ratio);
+    QVERIFY(std::min(repeatedColumns(icon), repeatedRows(icon)) < side - 32);
+}
+
+// The About picture at 32 × ratio device pixels: still at most 16 colours, the green and yellow
+// halves each with its characters and the mark with its blue frame, drawn afresh rather than
+// upscaled.
+void PicturesTest::aboutPictureIsDrawnAtTheScreensResolution_data() {
+    addRatioRows();
+}
+
+void PicturesTest::aboutPictureIsDrawnAtTheScreensResolution() {
+    QFETCH(qreal, ratio);
+    const QImage about = xiangqi::drawing::AboutDrawing(xiangqi::drawing::songFont()).image(ratio);
+    const int side = qRound(32 * ratio);
+    QCOMPARE(about.size(), QSize(side, side));
+    QVERIFY(about.colorCount() <= 16);
+    const int half = qRound(16 * ratio);
+    const QRect upper(0, 0, side, half);
+    const QRect lower(0, half, side, side - half);
+    QVERIFY(countPixels(about, upper, isGreenish) > side * half / 2);
+    QVERIFY(countPixels(about, upper, isDark) >= 20 * ratio * ratio);
+    QVERIFY(countPixels(about, lower, isYellowish) > side * half / 2);
+    QVERIFY(countPixels(about, lower, isDark) >= 30 * ratio * ratio);
+    // The mark: at 1x pixels 25 to 30 of rows 1 to 6, framed by one blue pixel.
+    const QRect mark(QPoint(qRound(25 * ratio), qRound(ratio)),
+                     QPoint(qRound(31 * ratio) - 1, qRound(7 * ratio) - 1));
+    const int line = qRound(ratio);
+    const QRect inside = mark.adjusted(line, line, -line, -line);
+    QCOMPARE(countPixels(about, inside, isExactlyRed), inside.width() * inside.height());
+    QCOMPARE(countPixels(about, mark, isExactlyBlue),
+             mark.width() * mark.height() - inside.width() * inside.height());
+    QCOMPARE(countPixels(about, upper, isExactlyRed), inside.width() * inside.height());
+    // The halves meet without a blend of green and yellow: above, green and its shades to black;
+    // below, yellow and its shades.
+    const auto greenShade = [](QRgb c) { return qRed(c) == 0 && qBlue(c) == 0; };
+    const auto yellowShade = [](QRgb c) { return qRed(c) == qGreen(c) && qBlue(c) == 0; };
+    QCOMPARE(countPixels(about, QRect(0, half - 1, side, 1), greenShade), side);
+    QCOMPARE(countPixels(about, QRect(0, half, side, 1), yellowShade), side);
+    QVERIFY(std::min(repeatedColumns(about), repeatedRows(about)) < side - 32);
 }
 
 void PicturesTest::songFontCoversEveryText() {

@@ -4,7 +4,6 @@
 #include "PointDrawing.h"
 #include "SongFont.h"
 
-#include <QImageReader>
 #include <QResource>
 #include <QtEndian>
 #include <algorithm>
@@ -59,12 +58,6 @@ QImage PictureBank::image(int index) {
     QImage image(record + 1 + 4 * kColours, kSide, kSide, kSide, QImage::Format_Indexed8);
     image.setColorTable(colours);
     return image;
-}
-
-QImage PictureBank::readPng(const QString& resource) {
-    QImageReader reader(resource, "png");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
 }
 
 } // namespace xiangqi

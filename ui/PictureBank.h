@@ -25,11 +25,6 @@ public:
     // The picture for a device pixel ratio, in device pixels: at 1 the shipped one.
     static QImage image(int index, qreal ratio);
 
-    // Decodes a compiled-in PNG picture with Qt's own PNG reader. Left to find a reader itself,
-    // Qt would first load every image format plugin on the system to ask each whether it reads
-    // PNG.
-    static QImage readPng(const QString& resource);
-
 private:
     static QImage drawnImage(int index, qreal ratio);
 

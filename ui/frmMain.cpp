@@ -2,6 +2,7 @@
 
 #include "BoardPoints.h"
 #include "ChineseUi.h"
+#include "ProgramIconEngine.h"
 #include "RecordFile.h"
 #include "StatusLabel.h"
 #include "TitleLabel.h"
@@ -21,6 +22,7 @@ namespace xiangqi {
 
 namespace {
 const QString kTitle = QStringLiteral("Tovan 中国象棋");
+const QString kIcon = QStringLiteral(":/icons/xiangqi.png");
 
 // The bare-board drawing of each point, as two-digit numbers, row by row from the top.
 // clang-format off
@@ -59,8 +61,7 @@ frmMain::frmMain()
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kTitle);
-    setWindowIcon(
-        QIcon(QPixmap::fromImage(PictureBank::readPng(QStringLiteral(":/icons/xiangqi.png")))));
+    setWindowIcon(QIcon(new drawing::ProgramIconEngine(kIcon)));
 
     auto* client = new QWidget(this);
     client->setFixedSize(kClientWidth, kClientHeight);
