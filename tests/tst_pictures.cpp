@@ -3,6 +3,8 @@
 // descriptions, not derived from the drawing tool.
 #include "AboutDrawing.h"
 #include "PictureBank.h"
+#include "PieceDrawing.h"
+#include "PointDrawing.h"
 #include "ProgramIconEngine.h"
 #include "SongFont.h"
 
@@ -352,6 +354,8 @@ private slots:
     void bankPictureIsPaletteSquare_data();
     void bankPictureIsPaletteSquare();
     void bankHasNoOtherPictures();
+    void banksDrawnAheadAreTheDrawing_data();
+    void banksDrawnAheadAreTheDrawing();
 
     void emptyPointHasExactlyItsLines_data();
     void emptyPointHasExactlyItsLines();
@@ -407,6 +411,30 @@ void PicturesTest::bankPictureIsPaletteSquare() {
 void PicturesTest::bankHasNoOtherPictures() {
     for (const int index : {-1, 2, 49, 57, 67, 100, 255})
         QVERIFY2(xiangqi::PictureBank::image(index).isNull(), qPrintable(QString::number(index)));
+}
+
+// The program reads the pictures for the usual ratios from banks drawn ahead: they must be what
+// the drawing draws there (tools/drawpictures writes them anew after a change to a drawing).
+void PicturesTest::banksDrawnAheadAreTheDrawing_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : kRatios)
+        for (const QString& code : kPointCodes + kRedPieceCodes + kBlackPieceCodes)
+            QTest::newRow(qPrintable(QStringLiteral("%1 at %2").arg(code).arg(ratio)))
+                << code << ratio;
+}
+
+void PicturesTest::banksDrawnAheadAreTheDrawing() {
+    QFETCH(QString, code);
+    QFETCH(qreal, ratio);
+    const QImage drawn =
+        kPointCodes.contains(code)
+            ? xiangqi::drawing::PointDrawing(code.toInt()).image(ratio)
+            : xiangqi::drawing::PieceDrawing(code.toInt(), xiangqi::drawing::songFont())
+                  .image(ratio);
+    const QImage shipped = xiangqi::PictureBank::image(code.toInt(), ratio);
+    QCOMPARE(shipped.colorTable(), drawn.colorTable());
+    QCOMPARE(shipped, drawn);
 }
 
 void PicturesTest::emptyPointHasExactlyItsLines_data() {
