@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
-ensure_packages "${BUILD_PACKAGES[@]}" qt6-qpa-plugins xvfb xdotool imagemagick x11-utils \
+ensure_packages "${BUILD_PACKAGES[@]}" qt6-qpa-plugins xvfb xdotool imagemagick x11-utils x11-xserver-utils \
     desktop-file-utils appstream dpkg-dev file
 
 build_and_test() {

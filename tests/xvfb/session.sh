@@ -1,9 +1,12 @@
 # Sourced by the tests that drive the built program in a real X server, from outside, the way a
 # user would: Xvfb for the screen, xdotool for the mouse and keys, ImageMagick for screenshots.
+# Positions on the screen are in device pixels; a test that runs the program at another device
+# pixel ratio sets RATIO (1 unless set) before start_game.
 set -euo pipefail
 
 CLIENT_WIDTH=686
 CLIENT_HEIGHT=581
+RATIO=${RATIO:-1}
 work=$(mktemp -d)
 xvfb_pid=
 game_pid=
@@ -20,9 +23,12 @@ fail() {
     exit 1
 }
 
-# The server picks a free display itself and reports it, so tests can run side by side.
+# The server picks a free display itself and reports it, so tests can run side by side. It keeps
+# its state, the X resources among it, when its clients leave, and has room for the window at
+# 200 %.
 start_x_server() {
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 5 -screen 0 2048x1536x24 -nolisten tcp -noreset 5>"$work/display" \
+        2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
         if [ -s "$work/display" ]; then
@@ -35,8 +41,14 @@ start_x_server() {
     fail "no X server could be started: $(cat "$work/xvfb.log")"
 }
 
+# A length of the window, in device pixels at RATIO, rounded as Qt rounds it.
+scaled() {
+    awk -v pixels="$1" -v ratio="$RATIO" 'BEGIN { printf "%d", int(pixels * ratio + 0.5) }'
+}
+
 # Starts the program and waits for its main window; sets window, client_x and client_y (the
-# screen position of the window's client area, below its menu bar).
+# screen position of the window's client area, below its menu bar, at ratio 1), board_x and
+# board_y (that of the board's first point) and pitch (the board's pitch).
 start_game() {
     (cd "$work" && exec "$1") >"$work/game.log" 2>&1 &
     game_pid=$!
@@ -44,20 +56,27 @@ start_game() {
         fail "the main window did not appear"
     sleep 0.5
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    [ "$WIDTH" -eq "$CLIENT_WIDTH" ] || fail "window is $WIDTH wide, expected $CLIENT_WIDTH"
+    [ "$WIDTH" -eq "$(scaled $CLIENT_WIDTH)" ] ||
+        fail "window is $WIDTH wide, expected $(scaled $CLIENT_WIDTH)"
     client_x=$X
     client_y=$((Y + HEIGHT - CLIENT_HEIGHT))
+    local menu_bar
+    menu_bar=$(($(awk -v height="$HEIGHT" -v ratio="$RATIO" \
+        'BEGIN { printf "%d", int(height / ratio + 0.5) }') - CLIENT_HEIGHT))
+    board_x=$((X + $(scaled $((88 + 24)))))
+    board_y=$((Y + $(scaled $((menu_bar + 40 + 24)))))
+    pitch=$(scaled 48)
 }
 
-# Screen position of a pixel (dx, dy) of board point `cell`'s picture.
+# Screen position of a pixel (dx, dy) of board point `cell`'s picture, in device pixels.
 point_pixel_position() {
     local cell=$1 dx=$2 dy=$3
-    echo $((client_x + 88 + 24 + 48 * (cell % 9) + dx)) $((client_y + 40 + 24 + 48 * (cell / 9) + dy))
+    echo $((board_x + pitch * (cell % 9) + dx)) $((board_y + pitch * (cell / 9) + dy))
 }
 
 click_cell() {
     # shellcheck disable=SC2046
-    xdotool mousemove --sync $(point_pixel_position "$1" 23 23) click 1
+    xdotool mousemove --sync $(point_pixel_position "$1" "$(scaled 23)" "$(scaled 23)") click 1
     sleep 0.3
 }
 
