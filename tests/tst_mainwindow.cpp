@@ -336,10 +336,10 @@ private slots:
     }
 
     // Moved to a screen of another device pixel ratio, the window keeps its layout, its icon is
-    // made for the ratio, and every point shows, in the screen's device pixels, the picture drawn
-    // for that ratio: on a pitch of 48 × ratio pixels, not resampled, the selected one inside a
-    // frame one line of round(ratio) pixels wide. The pixels checked are those the window holds
-    // after a move and a selection, repainted in part.
+    // made for the ratio, the status column is painted whole, and every point shows, in the
+    // screen's device pixels, the picture drawn for that ratio: on a pitch of 48 × ratio pixels,
+    // not resampled, the selected one inside a frame one line of round(ratio) pixels wide. The
+    // pixels checked are those the window holds after a move and a selection, repainted in part.
     void everyPointShowsThePictureDrawnForTheScreensRatio_data() {
         QTest::addColumn<qreal>("from");
         QTest::addColumn<qreal>("ratio");
@@ -388,6 +388,20 @@ private slots:
         const QImage shown = shownPixels(*window);
         QVERIFY2(shown.copy(board) == expected,
                  qPrintable(firstDifference(shown.copy(board), expected)));
+
+        // The status column is painted to its last device pixel, however the ratio rounds: its
+        // background, blue, and the blends of the two.
+        auto* statusLabel = control<QLabel>("Label2");
+        const QRect status = devicePixels(*statusLabel, statusLabel->rect(), ratio);
+        for (int y = status.top(); y <= status.bottom(); ++y)
+            for (int x = status.left(); x <= status.right(); ++x) {
+                const QColor colour = shown.pixelColor(x, y);
+                QVERIFY2(colour.blue() >= 239 && colour.red() == colour.green(),
+                         qPrintable(QStringLiteral("status pixel (%1, %2) is %3")
+                                        .arg(x)
+                                        .arg(y)
+                                        .arg(colour.name())));
+            }
 
         // The line across the second row runs on from point to point, broken only by the
         // board's background between the pictures.
