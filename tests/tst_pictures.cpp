@@ -124,12 +124,14 @@ QSet<QPoint> linePixels(int stepX, int stepY) {
     return pixels;
 }
 
-// arms: any of U D L R; diagonals: space-separated screen directions NE NW SE SW.
-QSet<QPoint> expectedLinePixels(const QString& arms, const QString& diagonals) {
+// arms: any of U D L R; diagonals: space-separated screen directions NE NW SE SW; `arm` gives
+// the pixels of an arm by its steps across and down.
+template <typename Arm>
+QSet<QPoint> expectedLinePixels(const QString& arms, const QString& diagonals, Arm arm) {
     QSet<QPoint> pixels;
-    const auto addIf = [&pixels](bool wanted, int stepX, int stepY) {
+    const auto addIf = [&pixels, &arm](bool wanted, int stepX, int stepY) {
         if (wanted) {
-            pixels.unite(linePixels(stepX, stepY));
+            pixels.unite(arm(stepX, stepY));
         }
     };
     addIf(arms.contains('U'), 0, -1);
@@ -177,23 +179,20 @@ QSet<QPoint> armPixels(const RatioGeometry& geometry, int stepX, int stepY) {
     return pixels;
 }
 
-QSet<QPoint> expectedLinePixelsAt(qreal ratio, const QString& arms, const QString& diagonals) {
-    const RatioGeometry geometry(ratio);
-    QSet<QPoint> pixels;
-    const auto addIf = [&](bool wanted, int stepX, int stepY) {
-        if (wanted)
-            pixels.unite(armPixels(geometry, stepX, stepY));
-    };
-    addIf(arms.contains('U'), 0, -1);
-    addIf(arms.contains('D'), 0, 1);
-    addIf(arms.contains('L'), -1, 0);
-    addIf(arms.contains('R'), 1, 0);
-    const QStringList corners = diagonals.split(' ', Qt::SkipEmptyParts);
-    addIf(corners.contains("NE"), 1, -1);
-    addIf(corners.contains("NW"), -1, -1);
-    addIf(corners.contains("SE"), 1, 1);
-    addIf(corners.contains("SW"), -1, 1);
-    return pixels;
+// The first pixel of a point's picture that is not black where `lines` has it and the board's
+// grey elsewhere, described; empty when there is none.
+QString firstWrongPixel(const QImage& picture, const QSet<QPoint>& lines) {
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QPoint point(x, y);
+            const QRgb expected = lines.contains(point) ? kBlack : kBoardGrey;
+            const QRgb actual = picture.pixel(point);
+            if (actual != expected)
+                return QStringLiteral("pixel %1 is %2, not %3")
+                    .arg(describe(point), describe(actual), describe(expected));
+        }
+    }
+    return {};
 }
 
 // How many columns of the picture repeat the one before. Upscaled pixel by pixel from 47 pixels,
@@ -451,17 +450,8 @@ void PicturesTest::emptyPointHasExactlyItsLines() {
     QFETCH(QString, diagonals);
     const QImage picture = bankPicture(code);
     QVERIFY(!picture.isNull());
-    const QSet<QPoint> lines = expectedLinePixels(arms, diagonals);
-    for (int y = 0; y < kBankSize; ++y) {
-        for (int x = 0; x < kBankSize; ++x) {
-            const QPoint point(x, y);
-            const QRgb expected = lines.contains(point) ? kBlack : kBoardGrey;
-            const QRgb actual = picture.pixel(point);
-            QVERIFY2(actual == expected,
-                     qPrintable(QStringLiteral("pixel %1 is %2, not %3")
-                                    .arg(describe(point), describe(actual), describe(expected))));
-        }
-    }
+    const QString wrong = firstWrongPixel(picture, expectedLinePixels(arms, diagonals, linePixels));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 }
 
 // At every ratio the lines are exactly round(ratio) pixels of black, on whole pixels: neither
@@ -483,19 +473,13 @@ void PicturesTest::emptyPointHasItsLinesAtTheScreensResolution() {
     QFETCH(QString, diagonals);
     QFETCH(qreal, ratio);
     const QImage picture = xiangqi::PictureBank::image(code.toInt(), ratio);
-    const int side = RatioGeometry(ratio).side;
-    QCOMPARE(picture.size(), QSize(side, side));
-    const QSet<QPoint> lines = expectedLinePixelsAt(ratio, arms, diagonals);
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x) {
-            const QPoint point(x, y);
-            const QRgb expected = lines.contains(point) ? kBlack : kBoardGrey;
-            const QRgb actual = picture.pixel(point);
-            QVERIFY2(actual == expected,
-                     qPrintable(QStringLiteral("pixel %1 is %2, not %3")
-                                    .arg(describe(point), describe(actual), describe(expected))));
-        }
-    }
+    const RatioGeometry geometry(ratio);
+    QCOMPARE(picture.size(), QSize(geometry.side, geometry.side));
+    const QString wrong =
+        firstWrongPixel(picture, expectedLinePixels(arms, diagonals, [&](int stepX, int stepY) {
+                            return armPixels(geometry, stepX, stepY);
+                        }));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 }
 
 void PicturesTest::pieceIsDiscWithWhiteCharacter_data() {
