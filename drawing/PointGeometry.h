@@ -16,6 +16,7 @@ public:
 
     explicit PointGeometry(qreal ratio);
 
+    qreal ratio() const { return ratio_; }
     // A line one pixel wide at 1x: round(ratio) device pixels, at least one.
     int lineWidth() const { return lineWidth_; }
     // The side of a picture: the pitch less one line.

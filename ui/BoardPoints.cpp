@@ -42,20 +42,23 @@ QRect deviceCell(int cell, const drawing::PointGeometry& geometry) {
 
 // The widget's coordinates of a rectangle of device pixels, which the painter maps back to
 // exactly those pixels.
-QRectF logical(QRect deviceRect, qreal ratio) {
+QRectF logical(QRect deviceRect, const drawing::PointGeometry& geometry) {
+    const qreal ratio = geometry.ratio();
     return {deviceRect.x() / ratio, deviceRect.y() / ratio, deviceRect.width() / ratio,
             deviceRect.height() / ratio};
 }
 
 // The frame of a selected point: its cell's outline, one line wide.
-void drawFrame(QPainter& painter, QRect cell, const drawing::PointGeometry& geometry, qreal ratio,
+void drawFrame(QPainter& painter, int cell, const drawing::PointGeometry& geometry,
                const QColor& colour) {
+    const QRect outline = deviceCell(cell, geometry);
     const int line = geometry.lineWidth();
-    for (const QRect& side : {QRect(cell.left(), cell.top(), cell.width(), line),
-                              QRect(cell.left(), cell.bottom() + 1 - line, cell.width(), line),
-                              QRect(cell.left(), cell.top(), line, cell.height()),
-                              QRect(cell.right() + 1 - line, cell.top(), line, cell.height())})
-        painter.fillRect(logical(side, ratio), colour);
+    for (const QRect& side :
+         {QRect(outline.left(), outline.top(), outline.width(), line),
+          QRect(outline.left(), outline.bottom() + 1 - line, outline.width(), line),
+          QRect(outline.left(), outline.top(), line, outline.height()),
+          QRect(outline.right() + 1 - line, outline.top(), line, outline.height())})
+        painter.fillRect(logical(side, geometry), colour);
 }
 } // namespace
 
@@ -89,8 +92,8 @@ void BoardPoints::setFramed(int cell, bool framed) {
 // The pixels of the widget a point's frame falls on: its cell, and at ratios such as 1.5, where
 // the frame's far lines end half a pixel of the widget past the cell, one row and column more.
 QRect BoardPoints::frameArea(int cell) const {
-    const qreal ratio = devicePixelRatioF();
-    return logical(deviceCell(cell, drawing::PointGeometry(ratio)), ratio).toAlignedRect();
+    const drawing::PointGeometry geometry(devicePixelRatioF());
+    return logical(deviceCell(cell, geometry), geometry).toAlignedRect();
 }
 
 // The region to repaint is painted one rectangle at a time, each under a clip of its own: with
@@ -106,24 +109,23 @@ void BoardPoints::paintEvent(QPaintEvent* event) {
 // does; the frame fills the point's 49 × 49 cell exactly. The pictures and frames are placed in
 // device pixels, so that at any device pixel ratio they keep to the screen's pixel grid.
 void BoardPoints::paintRect(QPainter& painter, QRect rect) const {
-    const qreal ratio = devicePixelRatioF();
-    const drawing::PointGeometry geometry(ratio);
+    const drawing::PointGeometry geometry(devicePixelRatioF());
     painter.setClipRect(rect);
     painter.fillRect(rect, palette().window());
-    forEachPointIn(rect, [&](int cell) { drawPicture(painter, rect, cell, geometry, ratio); });
+    forEachPointIn(rect, [&](int cell) { drawPicture(painter, rect, cell, geometry); });
     forEachPointIn(rect, [&](int cell) {
         if (framed_[cell])
-            drawFrame(painter, deviceCell(cell, geometry), geometry, ratio,
-                      palette().windowText().color());
+            drawFrame(painter, cell, geometry, palette().windowText().color());
     });
 }
 
 void BoardPoints::drawPicture(QPainter& painter, QRect rect, int cell,
-                              const drawing::PointGeometry& geometry, qreal ratio) const {
-    const QPixmap& picture = bank_.picture(pictures_[cell], ratio);
+                              const drawing::PointGeometry& geometry) const {
+    const QPixmap& picture = bank_.picture(pictures_[cell], geometry.ratio());
     const int inset = framed_[cell] ? geometry.lineWidth() : 0;
-    const QRectF shown = logical(
-        QRect(deviceCell(cell, geometry).topLeft() + QPoint(inset, inset), picture.size()), ratio);
+    const QRectF shown =
+        logical(QRect(deviceCell(cell, geometry).topLeft() + QPoint(inset, inset), picture.size()),
+                geometry);
     if (QRectF(rect).intersects(shown))
         painter.drawPixmap(shown.topLeft(), picture);
 }

@@ -45,7 +45,7 @@ private:
     QRect frameArea(int cell) const;
     void paintRect(QPainter& painter, QRect rect) const;
     void drawPicture(QPainter& painter, QRect rect, int cell,
-                     const drawing::PointGeometry& geometry, qreal ratio) const;
+                     const drawing::PointGeometry& geometry) const;
 
     const PictureBank& bank_;
     std::array<int, 90> pictures_{};
