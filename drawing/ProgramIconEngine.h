@@ -24,10 +24,10 @@ public:
     QString key() const override;
     QIconEngine* clone() const override;
 
+private:
     // The icon `side` device pixels square.
     QImage image(int side) const;
 
-private:
     QString shippedPicture_;
 };
 
