@@ -11,9 +11,11 @@ work=$(mktemp -d)
 xvfb_pid=
 game_pid=
 
+# A program that has ended already must not keep the server from being ended: under set -e a
+# failed kill would end this function there.
 finish() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    if [ -n "$game_pid" ]; then kill "$game_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
 trap finish EXIT
