@@ -5,8 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" qt6-qpa-plugins xvfb xdotool imagemagick x11-utils \
-    python3-xlib inotify-tools desktop-file-utils appstream dpkg-dev file dbus-daemon at-spi2-core \
-    python3-pyatspi
+    x11-xserver-utils python3-xlib inotify-tools desktop-file-utils appstream dpkg-dev file \
+    dbus-daemon at-spi2-core python3-pyatspi
 
 build_and_test() {
     local dir=$1

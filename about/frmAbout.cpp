@@ -1,5 +1,10 @@
 #include "frmAbout.h"
 
+#include "AboutDrawing.h"
+#include "PictureLabel.h"
+#include "ProgramIconEngine.h"
+#include "SongFont.h"
+
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -14,6 +19,12 @@ const QString kAuthor = QStringLiteral("作者：tovan 工作室");
 const QString kDisclaimer = QStringLiteral("本软件受著作权法保护，未经许可不得复制。");
 const QColor kEtchShadow(128, 128, 128);
 const QColor kEtchHighlight(255, 255, 255);
+const QString kPicture = QStringLiteral(":/about/about.png");
+
+// The shipped picture at 1x, drawn afresh at other device pixel ratios.
+QImage pictureFor(qreal ratio) {
+    return ratio == 1 ? QImage(kPicture) : drawing::AboutDrawing(drawing::songFont()).image(ratio);
+}
 
 // "版本 major.minor.revision" from the application version; missing parts read as 0.
 QString versionLine() {
@@ -37,6 +48,7 @@ frmAbout::frmAbout(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(kCaption);
+    setWindowIcon(QIcon(new drawing::ProgramIconEngine(QStringLiteral(":/icons/xiangqi.png"))));
     setFixedSize(kClientWidth, kClientHeight);
     createControls();
 }
@@ -48,10 +60,11 @@ void frmAbout::showModal() {
 
 // Creation order is stacking order; the geometries are in client-area pixels.
 void frmAbout::createControls() {
-    picIcon = createLabel(QStringLiteral("picIcon"), QString(), QRect(16, 16, 36, 36));
+    picIcon = new PictureLabel(pictureFor, this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setGeometry(16, 16, 36, 36);
     picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picIcon->setLineWidth(2);
-    picIcon->setPixmap(QPixmap(QStringLiteral(":/about/about.png")));
 
     cmdOK = new QPushButton(QStringLiteral("确定"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

@@ -1,3 +1,6 @@
+#include "AboutDrawing.h"
+#include "OffscreenScreens.h"
+#include "SongFont.h"
 #include "frmAbout.h"
 
 #include <QApplication>
@@ -101,6 +104,8 @@ private slots:
     void theSeparatorIsAOnePixelGreyLineOverATwoPixelWhiteLine_data();
     void theSeparatorIsAOnePixelGreyLineOverATwoPixelWhiteLine();
     void thePictureFillsTheSunkenBorderAtItsOwnSize();
+    void thePictureAndIconAreDrawnForTheScreensRatio_data();
+    void thePictureAndIconAreDrawnForTheScreensRatio();
 };
 
 void AboutTest::init() {
@@ -316,6 +321,31 @@ void AboutTest::thePictureFillsTheSunkenBorderAtItsOwnSize() {
     const int background = dialog.palette().color(QPalette::Window).lightness();
     QVERIFY(framed.pixelColor(0, 0).lightness() < background);
     QVERIFY(framed.pixelColor(35, 35).lightness() > background);
+}
+
+// Moved to a screen of another device pixel ratio, the box shows its picture drawn for that
+// ratio, in the screen's device pixels within the sunken border, and its icon made for it.
+void AboutTest::thePictureAndIconAreDrawnForTheScreensRatio_data() {
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : {1.25, 1.5, 1.75, 2.0, 2.5, 3.0})
+        QTest::newRow(qPrintable(QStringLiteral("%1 %").arg(ratio * 100))) << ratio;
+}
+
+void AboutTest::thePictureAndIconAreDrawnForTheScreensRatio() {
+    QFETCH(qreal, ratio);
+    frmAbout dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(moveToScreenWithRatio(dialog, ratio));
+    auto* picIcon = dialog.findChild<QLabel*>("picIcon");
+
+    const QImage expected = xiangqi::drawing::AboutDrawing(xiangqi::drawing::songFont())
+                                .image(ratio)
+                                .convertToFormat(QImage::Format_RGB32);
+    const QRect shown = devicePixels(*picIcon, picIcon->contentsRect(), ratio);
+    QCOMPARE(shown.size(), expected.size());
+    QCOMPARE(shownPixels(dialog).copy(shown), expected);
+    QCOMPARE(dialog.windowIcon().pixmap(QSize(32, 32), ratio).size(), QSize(32, 32) * ratio);
 }
 
 QTEST_MAIN(AboutTest)

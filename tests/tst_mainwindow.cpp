@@ -3,6 +3,7 @@
 // and the board read through QAccessible, as assistive technology reads it.
 #include "BoardPoints.h"
 #include "ChineseUi.h"
+#include "OffscreenScreens.h"
 #include "PictureBank.h"
 #include "StartupStyle.h"
 #include "TitleLabel.h"
@@ -20,6 +21,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -145,6 +148,17 @@ private:
         for (Qt::Key key : keys)
             QTest::keyClick(widget, key,
                             key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+    static QString firstDifference(const QImage& actual, const QImage& expected) {
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x)
+                if (actual.pixel(x, y) != expected.pixel(x, y))
+                    return QStringLiteral("pixel (%1, %2) is %3, not %4")
+                        .arg(x)
+                        .arg(y)
+                        .arg(QColor(actual.pixel(x, y)).name(),
+                             QColor(expected.pixel(x, y)).name());
+        return QStringLiteral("sizes differ");
     }
     // 宋体 where the system has it, else the bundled Song-style font.
     static QString songFamily() {
@@ -605,6 +619,86 @@ private slots:
         QCOMPARE(board->focusChild(), pointInterface(84));
         QVERIFY(!pointInterface(85)->state().focused);
         QVERIFY(pointInterface(84)->state().focusable);
+    }
+
+    // Moved to a screen of another device pixel ratio, the window keeps its layout, its icon is
+    // made for the ratio, the status column is painted whole, and every point shows, in the
+    // screen's device pixels, the picture drawn for that ratio: on a pitch of 48 × ratio pixels,
+    // not resampled, the selected one inside a frame one line of round(ratio) pixels wide. The
+    // pixels checked are those the window holds after a move and a selection, repainted in part.
+    void everyPointShowsThePictureDrawnForTheScreensRatio_data() {
+        QTest::addColumn<qreal>("from");
+        QTest::addColumn<qreal>("ratio");
+        for (const qreal ratio : {1.25, 1.5, 1.75, 2.0, 2.5, 3.0})
+            QTest::newRow(qPrintable(QStringLiteral("moved from 100 % to %1 %").arg(ratio * 100)))
+                << 1.0 << ratio;
+        QTest::newRow("moved from 200 % back to 100 %") << 2.0 << 1.0;
+    }
+    void everyPointShowsThePictureDrawnForTheScreensRatio() {
+        QFETCH(qreal, from);
+        QFETCH(qreal, ratio);
+        QVERIFY(moveToScreenWithRatio(*window, from));
+        move(kRedCannon, kCannonCentre);
+        QVERIFY(moveToScreenWithRatio(*window, ratio));
+        QCOMPARE(window->centralWidget()->size(), QSize(686, 581));
+        QCOMPARE(window->windowIcon().pixmap(QSize(32, 32), ratio).size(), QSize(32, 32) * ratio);
+        move(kBlackHorse, kHorseOut);
+        click(kCannonCentre);
+
+        const int pitch = qRound(48 * ratio);
+        const int line = qRound(ratio);
+        const QRect board = devicePixels(*points(), points()->rect(), ratio);
+        QImage expected(board.size(), QImage::Format_RGB32);
+        expected.fill(points()->palette().window().color());
+        QPainter painter(&expected);
+        for (int cell = 0; cell < 90; ++cell) {
+            const int code = state().Board.at(cell);
+            const QImage picture =
+                PictureBank::image(code != 0 ? code : window->pointTag(cell), ratio);
+            QCOMPARE(picture.size(), QSize(pitch - line, pitch - line));
+            const int inset = cell == kCannonCentre ? line : 0;
+            painter.drawImage(QPoint(cell % 9, cell / 9) * pitch + QPoint(inset, inset), picture);
+        }
+        const QRect frame(QPoint(kCannonCentre % 9, kCannonCentre / 9) * pitch,
+                          QSize(pitch + line, pitch + line));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(points()->palette().windowText());
+        painter.drawPath([&] {
+            QPainterPath outline;
+            outline.addRect(frame);
+            outline.addRect(frame.adjusted(line, line, -line, -line));
+            return outline;
+        }());
+        painter.end();
+        const QPoint origin = board.topLeft();
+        const QImage shown = shownPixels(*window);
+        QVERIFY2(shown.copy(board) == expected,
+                 qPrintable(firstDifference(shown.copy(board), expected)));
+
+        // The status column is painted to its last device pixel, however the ratio rounds: its
+        // background, blue, and the blends of the two.
+        auto* statusLabel = control<QLabel>("Label2");
+        const QRect status = devicePixels(*statusLabel, statusLabel->rect(), ratio);
+        for (int y = status.top(); y <= status.bottom(); ++y)
+            for (int x = status.left(); x <= status.right(); ++x) {
+                const QColor colour = shown.pixelColor(x, y);
+                QVERIFY2(colour.blue() >= 239 && colour.red() == colour.green(),
+                         qPrintable(QStringLiteral("status pixel (%1, %2) is %3")
+                                        .arg(x)
+                                        .arg(y)
+                                        .arg(colour.name())));
+            }
+
+        // The line across the second row runs on from point to point, broken only by the
+        // board's background between the pictures.
+        const int side = pitch - line;
+        const int lineTop = origin.y() + pitch + (side - line) / 2;
+        for (int x = origin.x() + (side - line) / 2; x < origin.x() + 8 * pitch + side / 2; ++x)
+            for (int y = lineTop; y < lineTop + line; ++y) {
+                const bool between = (x - origin.x()) % pitch >= side;
+                QVERIFY2((shown.pixel(x, y) == qRgb(0, 0, 0)) != between,
+                         qPrintable(QStringLiteral("line pixel (%1, %2)").arg(x).arg(y)));
+            }
     }
 
     void newGameWorksAlikeFromButtonMenuAndCtrlN_data() {

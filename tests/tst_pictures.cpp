@@ -1,11 +1,17 @@
 // Checks the compiled-in pictures and fonts against what the board, the pieces and the
 // dialogs need from them. The expectations are written out here from the picture
 // descriptions, not derived from the drawing tool.
+#include "AboutDrawing.h"
 #include "PictureBank.h"
+#include "PieceDrawing.h"
+#include "PointDrawing.h"
+#include "ProgramIconEngine.h"
+#include "SongFont.h"
 
 #include <QColor>
 #include <QFile>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QImage>
 #include <QPoint>
 #include <QRawFont>
@@ -13,6 +19,7 @@
 #include <QSet>
 #include <QStringList>
 #include <QTest>
+#include <QTransform>
 #include <cmath>
 
 namespace {
@@ -23,6 +30,9 @@ constexpr QRgb kBoardGrey = qRgb(212, 208, 200);
 constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
+
+// The device pixel ratios at which the program draws its pictures afresh.
+const QList<qreal> kRatios = {1.25, 1.5, 1.75, 2, 2.5, 3};
 
 const QStringList kPointCodes = {"00", "01", "04", "06", "09", "10", "11", "15", "19",
                                  "24", "26", "74", "76", "90", "91", "94", "96", "99"};
@@ -114,12 +124,14 @@ QSet<QPoint> linePixels(int stepX, int stepY) {
     return pixels;
 }
 
-// arms: any of U D L R; diagonals: space-separated screen directions NE NW SE SW.
-QSet<QPoint> expectedLinePixels(const QString& arms, const QString& diagonals) {
+// arms: any of U D L R; diagonals: space-separated screen directions NE NW SE SW; `arm` gives
+// the pixels of an arm by its steps across and down.
+template <typename Arm>
+QSet<QPoint> expectedLinePixels(const QString& arms, const QString& diagonals, Arm arm) {
     QSet<QPoint> pixels;
-    const auto addIf = [&pixels](bool wanted, int stepX, int stepY) {
+    const auto addIf = [&pixels, &arm](bool wanted, int stepX, int stepY) {
         if (wanted) {
-            pixels.unite(linePixels(stepX, stepY));
+            pixels.unite(arm(stepX, stepY));
         }
     };
     addIf(arms.contains('U'), 0, -1);
@@ -132,6 +144,69 @@ QSet<QPoint> expectedLinePixels(const QString& arms, const QString& diagonals) {
     addIf(corners.contains("SE"), 1, 1);
     addIf(corners.contains("SW"), -1, 1);
     return pixels;
+}
+
+// At a device pixel ratio: a picture is 48 × ratio pixels less a line, a line is round(ratio)
+// pixels wide, and the lines through the middle leave as many pixels before them as after.
+struct RatioGeometry {
+    explicit RatioGeometry(qreal ratio)
+        : line(qRound(ratio)), side(qRound(48 * ratio) - line), band((side - line) / 2) {}
+    int line;
+    int side;
+    int band;
+};
+
+// The pixels of an arm from the middle to the edge at a ratio: straight, the lines' band across
+// a half of the picture; diagonal, in each row of that half as many pixels as a line is wide,
+// centred on the diagonal through the middle.
+QSet<QPoint> armPixels(const RatioGeometry& geometry, int stepX, int stepY) {
+    const auto half = [&](int step) {
+        return step < 0   ? std::pair{0, geometry.band + geometry.line}
+               : step > 0 ? std::pair{geometry.band, geometry.side}
+                          : std::pair{geometry.band, geometry.band + geometry.line};
+    };
+    QSet<QPoint> pixels;
+    const auto [top, bottom] = half(stepY);
+    for (int y = top; y < bottom; ++y) {
+        auto [left, right] = half(stepX);
+        if (stepX != 0 && stepY != 0) {
+            left = y - geometry.line / 2;
+            right = left + geometry.line;
+        }
+        for (int x = std::max(left, 0); x < std::min(right, geometry.side); ++x)
+            pixels.insert(stepX * stepY < 0 ? QPoint(geometry.side - 1 - x, y) : QPoint(x, y));
+    }
+    return pixels;
+}
+
+// The first pixel of a point's picture that is not black where `lines` has it and the board's
+// grey elsewhere, described; empty when there is none.
+QString firstWrongPixel(const QImage& picture, const QSet<QPoint>& lines) {
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QPoint point(x, y);
+            const QRgb expected = lines.contains(point) ? kBlack : kBoardGrey;
+            const QRgb actual = picture.pixel(point);
+            if (actual != expected)
+                return QStringLiteral("pixel %1 is %2, not %3")
+                    .arg(describe(point), describe(actual), describe(expected));
+        }
+    }
+    return {};
+}
+
+// How many columns of the picture repeat the one before. Upscaled pixel by pixel from 47 pixels,
+// a picture repeats at least one column, and one row, for each it gained.
+int repeatedColumns(const QImage& picture) {
+    int repeats = 0;
+    for (int x = 1; x < picture.width(); ++x)
+        if (picture.copy(x, 0, 1, picture.height()) == picture.copy(x - 1, 0, 1, picture.height()))
+            ++repeats;
+    return repeats;
+}
+
+int repeatedRows(const QImage& picture) {
+    return repeatedColumns(picture.transformed(QTransform().rotate(90)));
 }
 
 double distanceFromCentre(int x, int y) {
@@ -202,6 +277,12 @@ bool isExactlyBlack(QRgb c) {
 bool isExactlyWhite(QRgb c) {
     return c == kWhite;
 }
+bool isExactlyRed(QRgb c) {
+    return c == kRed;
+}
+bool isExactlyBlue(QRgb c) {
+    return c == qRgb(0, 0, 255);
+}
 
 QByteArray resourceBytes(const QString& path) {
     QFile file(path);
@@ -230,6 +311,37 @@ QStringList printableAscii() {
     return {ascii};
 }
 
+// Corners, edges and crossings of the board; the palace corners and centres carry diagonals,
+// and on the top and bottom rows those point into the board.
+struct PointLines {
+    const char* name;
+    const char* code;
+    const char* arms;
+    const char* diagonals;
+};
+// clang-format off
+const PointLines kPointLines[] = {
+    {"00 top-left corner", "00", "DR", ""},
+    {"01 top edge", "01", "LRD", ""},
+    {"04 top edge, palace", "04", "LRD", "SE"},
+    {"06 top edge, palace", "06", "LRD", "SW"},
+    {"09 top-right corner", "09", "LD", ""},
+    {"10 left edge", "10", "UDR", ""},
+    {"11 crossing", "11", "UDLR", ""},
+    {"15 palace centre", "15", "UDLR", "NE NW SE SW"},
+    {"19 right edge", "19", "UDL", ""},
+    {"24 palace corner", "24", "UDLR", "NE"},
+    {"26 palace corner", "26", "UDLR", "NW"},
+    {"74 palace corner", "74", "UDLR", "SE"},
+    {"76 palace corner", "76", "UDLR", "SW"},
+    {"90 bottom-left corner", "90", "UR", ""},
+    {"91 bottom edge", "91", "LRU", ""},
+    {"94 bottom edge, palace", "94", "LRU", "NE"},
+    {"96 bottom edge, palace", "96", "LRU", "NW"},
+    {"99 bottom-right corner", "99", "UL", ""},
+};
+// clang-format on
+
 } // namespace
 
 class PicturesTest : public QObject {
@@ -241,18 +353,29 @@ private slots:
     void bankPictureIsPaletteSquare_data();
     void bankPictureIsPaletteSquare();
     void bankHasNoOtherPictures();
+    void banksDrawnAheadAreTheDrawing_data();
+    void banksDrawnAheadAreTheDrawing();
 
     void emptyPointHasExactlyItsLines_data();
     void emptyPointHasExactlyItsLines();
+
+    void emptyPointHasItsLinesAtTheScreensResolution_data();
+    void emptyPointHasItsLinesAtTheScreensResolution();
 
     void pieceIsDiscWithWhiteCharacter_data();
     void pieceIsDiscWithWhiteCharacter();
     void pieceCharacterIsLargeAndCentred_data();
     void pieceCharacterIsLargeAndCentred();
     void piecesShowTheirOwnCharacters();
+    void pieceIsDrawnAtTheScreensResolution_data();
+    void pieceIsDrawnAtTheScreensResolution();
 
     void iconIsSmallPaletteLettering();
     void aboutPictureIsSixteenColourBanner();
+    void iconIsDrawnAtTheScreensResolution_data();
+    void iconIsDrawnAtTheScreensResolution();
+    void aboutPictureIsDrawnAtTheScreensResolution_data();
+    void aboutPictureIsDrawnAtTheScreensResolution();
 
     void songFontCoversEveryText();
     void tahomaSubstituteCoversAscii();
@@ -289,66 +412,36 @@ void PicturesTest::bankHasNoOtherPictures() {
         QVERIFY2(xiangqi::PictureBank::image(index).isNull(), qPrintable(QString::number(index)));
 }
 
+// The program reads the pictures for the usual ratios from banks drawn ahead: they must be what
+// the drawing draws there (tools/drawpictures writes them anew after a change to a drawing).
+void PicturesTest::banksDrawnAheadAreTheDrawing_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : kRatios)
+        for (const QString& code : kPointCodes + kRedPieceCodes + kBlackPieceCodes)
+            QTest::newRow(qPrintable(QStringLiteral("%1 at %2").arg(code).arg(ratio)))
+                << code << ratio;
+}
+
+void PicturesTest::banksDrawnAheadAreTheDrawing() {
+    QFETCH(QString, code);
+    QFETCH(qreal, ratio);
+    const QImage drawn =
+        kPointCodes.contains(code)
+            ? xiangqi::drawing::PointDrawing(code.toInt()).image(ratio)
+            : xiangqi::drawing::PieceDrawing(code.toInt(), xiangqi::drawing::songFont())
+                  .image(ratio);
+    const QImage shipped = xiangqi::PictureBank::image(code.toInt(), ratio);
+    QCOMPARE(shipped.colorTable(), drawn.colorTable());
+    QCOMPARE(shipped, drawn);
+}
+
 void PicturesTest::emptyPointHasExactlyItsLines_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("arms");
     QTest::addColumn<QString>("diagonals");
-    // Corners, edges and crossings of the board; the palace corners and centres carry
-    // diagonals, and on the top and bottom rows those point into the board.
-    QTest::newRow("00 top-left corner") << "00"
-                                        << "DR"
-                                        << "";
-    QTest::newRow("01 top edge") << "01"
-                                 << "LRD"
-                                 << "";
-    QTest::newRow("04 top edge, palace") << "04"
-                                         << "LRD"
-                                         << "SE";
-    QTest::newRow("06 top edge, palace") << "06"
-                                         << "LRD"
-                                         << "SW";
-    QTest::newRow("09 top-right corner") << "09"
-                                         << "LD"
-                                         << "";
-    QTest::newRow("10 left edge") << "10"
-                                  << "UDR"
-                                  << "";
-    QTest::newRow("11 crossing") << "11"
-                                 << "UDLR"
-                                 << "";
-    QTest::newRow("15 palace centre") << "15"
-                                      << "UDLR"
-                                      << "NE NW SE SW";
-    QTest::newRow("19 right edge") << "19"
-                                   << "UDL"
-                                   << "";
-    QTest::newRow("24 palace corner") << "24"
-                                      << "UDLR"
-                                      << "NE";
-    QTest::newRow("26 palace corner") << "26"
-                                      << "UDLR"
-                                      << "NW";
-    QTest::newRow("74 palace corner") << "74"
-                                      << "UDLR"
-                                      << "SE";
-    QTest::newRow("76 palace corner") << "76"
-                                      << "UDLR"
-                                      << "SW";
-    QTest::newRow("90 bottom-left corner") << "90"
-                                           << "UR"
-                                           << "";
-    QTest::newRow("91 bottom edge") << "91"
-                                    << "LRU"
-                                    << "";
-    QTest::newRow("94 bottom edge, palace") << "94"
-                                            << "LRU"
-                                            << "NE";
-    QTest::newRow("96 bottom edge, palace") << "96"
-                                            << "LRU"
-                                            << "NW";
-    QTest::newRow("99 bottom-right corner") << "99"
-                                            << "UL"
-                                            << "";
+    for (const PointLines& point : kPointLines)
+        QTest::newRow(point.name) << point.code << point.arms << point.diagonals;
 }
 
 void PicturesTest::emptyPointHasExactlyItsLines() {
@@ -357,17 +450,36 @@ void PicturesTest::emptyPointHasExactlyItsLines() {
     QFETCH(QString, diagonals);
     const QImage picture = bankPicture(code);
     QVERIFY(!picture.isNull());
-    const QSet<QPoint> lines = expectedLinePixels(arms, diagonals);
-    for (int y = 0; y < kBankSize; ++y) {
-        for (int x = 0; x < kBankSize; ++x) {
-            const QPoint point(x, y);
-            const QRgb expected = lines.contains(point) ? kBlack : kBoardGrey;
-            const QRgb actual = picture.pixel(point);
-            QVERIFY2(actual == expected,
-                     qPrintable(QStringLiteral("pixel %1 is %2, not %3")
-                                    .arg(describe(point), describe(actual), describe(expected))));
-        }
-    }
+    const QString wrong = firstWrongPixel(picture, expectedLinePixels(arms, diagonals, linePixels));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+}
+
+// At every ratio the lines are exactly round(ratio) pixels of black, on whole pixels: neither
+// resampled (blends of black and grey) nor doubled (diagonals in steps of two pixels).
+void PicturesTest::emptyPointHasItsLinesAtTheScreensResolution_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("arms");
+    QTest::addColumn<QString>("diagonals");
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : kRatios)
+        for (const PointLines& point : kPointLines)
+            QTest::newRow(qPrintable(QStringLiteral("%1 at %2").arg(point.name).arg(ratio)))
+                << point.code << point.arms << point.diagonals << ratio;
+}
+
+void PicturesTest::emptyPointHasItsLinesAtTheScreensResolution() {
+    QFETCH(QString, code);
+    QFETCH(QString, arms);
+    QFETCH(QString, diagonals);
+    QFETCH(qreal, ratio);
+    const QImage picture = xiangqi::PictureBank::image(code.toInt(), ratio);
+    const RatioGeometry geometry(ratio);
+    QCOMPARE(picture.size(), QSize(geometry.side, geometry.side));
+    const QString wrong =
+        firstWrongPixel(picture, expectedLinePixels(arms, diagonals, [&](int stepX, int stepY) {
+                            return armPixels(geometry, stepX, stepY);
+                        }));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 }
 
 void PicturesTest::pieceIsDiscWithWhiteCharacter_data() {
@@ -457,6 +569,62 @@ void PicturesTest::piecesShowTheirOwnCharacters() {
     }
 }
 
+// At every ratio a piece is its disc and character drawn afresh: the rim only disc colour and
+// grey (no resampled blends), the character on the blend from disc to white, scaled, centred, and
+// not upscaled pixel by pixel from the 47-pixel picture.
+void PicturesTest::pieceIsDrawnAtTheScreensResolution_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QRgb>("disc");
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : kRatios) {
+        for (const QString& code : kRedPieceCodes)
+            QTest::newRow(qPrintable(QStringLiteral("%1 at %2").arg(code).arg(ratio)))
+                << code << kRed << ratio;
+        for (const QString& code : kBlackPieceCodes)
+            QTest::newRow(qPrintable(QStringLiteral("%1 at %2").arg(code).arg(ratio)))
+                << code << kBlack << ratio;
+    }
+}
+
+void PicturesTest::pieceIsDrawnAtTheScreensResolution() {
+    QFETCH(QString, code);
+    QFETCH(QRgb, disc);
+    QFETCH(qreal, ratio);
+    const QImage piece =
+        xiangqi::PictureBank::image(code.toInt(), ratio).convertToFormat(QImage::Format_RGB32);
+    const int side = RatioGeometry(ratio).side;
+    QCOMPARE(piece.size(), QSize(side, side));
+    const double radius = side / 2.0;
+    QSet<QPoint> character;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const double distance = std::hypot(x + 0.5 - radius, y + 0.5 - radius);
+            const QRgb colour = piece.pixel(x, y);
+            const QString where = describe(QPoint(x, y)) + " is " + describe(colour);
+            if (distance > radius + 0.5) {
+                QVERIFY2(colour == kBoardGrey, qPrintable(where + " outside the disc"));
+            } else if (distance >= radius - 1.5 && distance <= radius - 0.5) {
+                QVERIFY2(colour == disc, qPrintable(where + " on the rim"));
+            } else if (distance < radius - 1.5) {
+                QVERIFY2(isDiscToWhiteBlend(colour, disc), qPrintable(where + " on the disc"));
+                if (colour != disc)
+                    character.insert(QPoint(x, y));
+            }
+        }
+    }
+    const QRect ink = boundsOf(character);
+    QVERIFY2(std::max(ink.width(), ink.height()) >= 28 * ratio &&
+                 std::max(ink.width(), ink.height()) <= 38 * ratio,
+             qPrintable(QStringLiteral("character %1 x %2").arg(ink.width()).arg(ink.height())));
+    QVERIFY2(std::abs(ink.center().x() + 0.5 - radius) <= 2 * ratio &&
+                 std::abs(ink.center().y() + 0.5 - radius) <= 2 * ratio,
+             qPrintable("character centred at " + describe(ink.center())));
+    const int columns = repeatedColumns(piece);
+    const int rows = repeatedRows(piece);
+    QVERIFY2(std::min(columns, rows) < side - kBankSize,
+             qPrintable(QStringLiteral("%1 columns and %2 rows repeat").arg(columns).arg(rows)));
+}
+
 void PicturesTest::iconIsSmallPaletteLettering() {
     const QImage icon = loadResource(":/icons/xiangqi.png");
     QCOMPARE(icon.size(), QSize(32, 32));
@@ -486,6 +654,82 @@ void PicturesTest::aboutPictureIsSixteenColourBanner() {
     QVERIFY(countPixels(about, upperRightCorner, isReddish) >= 4);
     QVERIFY(countPixels(about, upperRightCorner, isBluish) >= 8);
     QCOMPARE(countPixels(about, upper.adjusted(0, 0, -8, 0), isReddish), 0);
+}
+
+void addRatioRows() {
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : kRatios)
+        QTest::newRow(qPrintable(QStringLiteral("at %1").arg(ratio))) << ratio;
+}
+
+// The window's icon at 32 × ratio device pixels: the two blocks exactly on their quarters of a
+// white square, each with its character, drawn afresh rather than upscaled. At 1x it is the
+// shipped picture.
+void PicturesTest::iconIsDrawnAtTheScreensResolution_data() {
+    addRatioRows();
+    QTest::newRow("at 1") << 1.0;
+}
+
+void PicturesTest::iconIsDrawnAtTheScreensResolution() {
+    QFETCH(qreal, ratio);
+    const QPixmap pixmap = QIcon(new xiangqi::drawing::ProgramIconEngine(":/icons/xiangqi.png"))
+                               .pixmap(QSize(32, 32), ratio);
+    QCOMPARE(pixmap.devicePixelRatio(), ratio);
+    const QImage icon = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    if (ratio == 1) {
+        QCOMPARE(icon, loadResource(":/icons/xiangqi.png").convertToFormat(QImage::Format_RGB32));
+        return;
+    }
+    const int side = qRound(32 * ratio);
+    QCOMPARE(icon.size(), QSize(side, side));
+    const int half = side / 2;
+    const QRect upperLeft(0, 0, half, half);
+    const QRect lowerRight(half, half, half, half);
+    for (const QRect& white : {QRect(half, 0, half, half), QRect(0, half, half, half)})
+        QCOMPARE(countPixels(icon, white, isExactlyWhite), half * half);
+    QVERIFY(countPixels(icon, upperLeft, isReddish) > half * half / 2);
+    QVERIFY(countPixels(icon, upperLeft, isYellowish) >= 20 * ratio * ratio);
+    QVERIFY(countPixels(icon, lowerRight, isYellowish) > half * half / 2);
+    QVERIFY(countPixels(icon, lowerRight, isDark) >= 20 * ratio * ratio);
+    QVERIFY(std::min(repeatedColumns(icon), repeatedRows(icon)) < side - 32);
+}
+
+// The About picture at 32 × ratio device pixels: still at most 16 colours, the green and yellow
+// halves each with its characters and the mark with its blue frame, drawn afresh rather than
+// upscaled.
+void PicturesTest::aboutPictureIsDrawnAtTheScreensResolution_data() {
+    addRatioRows();
+}
+
+void PicturesTest::aboutPictureIsDrawnAtTheScreensResolution() {
+    QFETCH(qreal, ratio);
+    const QImage about = xiangqi::drawing::AboutDrawing(xiangqi::drawing::songFont()).image(ratio);
+    const int side = qRound(32 * ratio);
+    QCOMPARE(about.size(), QSize(side, side));
+    QVERIFY(about.colorCount() <= 16);
+    const int half = qRound(16 * ratio);
+    const QRect upper(0, 0, side, half);
+    const QRect lower(0, half, side, side - half);
+    QVERIFY(countPixels(about, upper, isGreenish) > side * half / 2);
+    QVERIFY(countPixels(about, upper, isDark) >= 20 * ratio * ratio);
+    QVERIFY(countPixels(about, lower, isYellowish) > side * half / 2);
+    QVERIFY(countPixels(about, lower, isDark) >= 30 * ratio * ratio);
+    // The mark: at 1x pixels 25 to 30 of rows 1 to 6, framed by one blue pixel.
+    const QRect mark(QPoint(qRound(25 * ratio), qRound(ratio)),
+                     QPoint(qRound(31 * ratio) - 1, qRound(7 * ratio) - 1));
+    const int line = qRound(ratio);
+    const QRect inside = mark.adjusted(line, line, -line, -line);
+    QCOMPARE(countPixels(about, inside, isExactlyRed), inside.width() * inside.height());
+    QCOMPARE(countPixels(about, mark, isExactlyBlue),
+             mark.width() * mark.height() - inside.width() * inside.height());
+    QCOMPARE(countPixels(about, upper, isExactlyRed), inside.width() * inside.height());
+    // The halves meet without a blend of green and yellow: above, green and its shades to black;
+    // below, yellow and its shades.
+    const auto greenShade = [](QRgb c) { return qRed(c) == 0 && qBlue(c) == 0; };
+    const auto yellowShade = [](QRgb c) { return qRed(c) == qGreen(c) && qBlue(c) == 0; };
+    QCOMPARE(countPixels(about, QRect(0, half - 1, side, 1), greenShade), side);
+    QCOMPARE(countPixels(about, QRect(0, half, side, 1), yellowShade), side);
+    QVERIFY(std::min(repeatedColumns(about), repeatedRows(about)) < side - 32);
 }
 
 void PicturesTest::songFontCoversEveryText() {

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Redraws the README's screenshot: the window under Xvfb after a few opening moves, with a piece
-# selected. Usage: tools/screenshot.sh <built program> <output.png>
+# Redraws the README's screenshots: the window under Xvfb after a few opening moves, with a piece
+# selected, at a device pixel ratio (QT_SCALE_FACTOR; 1 unless given).
+# Usage: tools/screenshot.sh <built program> <output.png> [ratio]
+RATIO=${3:-1}
+export QT_SCALE_FACTOR=$RATIO
 source "$(dirname "$0")/../tests/xvfb/session.sh"
 output=$(realpath "$2")
 start_x_server

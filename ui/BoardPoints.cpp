@@ -2,6 +2,7 @@
 
 #include "BoardPointsAccessible.h"
 #include "PictureBank.h"
+#include "PointGeometry.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,12 +31,35 @@ template <typename Paint> void forEachPointIn(QRect rect, Paint paint) {
             paint(row * kCols + col);
 }
 
-// The frame of a selected point: its cell's outline, one pixel wide.
-void drawFrame(QPainter& painter, QRect cell, const QColor& colour) {
-    painter.fillRect(cell.left(), cell.top(), cell.width(), 1, colour);
-    painter.fillRect(cell.left(), cell.bottom(), cell.width(), 1, colour);
-    painter.fillRect(cell.left(), cell.top(), 1, cell.height(), colour);
-    painter.fillRect(cell.right(), cell.top(), 1, cell.height(), colour);
+// A point's cell in device pixels: from where its picture begins to the end of the first line
+// of the next point's, as the 49 × 49 cell is at 1x.
+QRect deviceCell(int cell, const drawing::PointGeometry& geometry) {
+    const int col = cell % kCols;
+    const int row = cell / kCols;
+    return QRect(QPoint(geometry.origin(col), geometry.origin(row)),
+                 QPoint(geometry.origin(col + 1), geometry.origin(row + 1)) +
+                     QPoint(geometry.lineWidth() - 1, geometry.lineWidth() - 1));
+}
+
+// The widget's coordinates of a rectangle of device pixels, which the painter maps back to
+// exactly those pixels.
+QRectF logical(QRect deviceRect, const drawing::PointGeometry& geometry) {
+    const qreal ratio = geometry.ratio();
+    return {deviceRect.x() / ratio, deviceRect.y() / ratio, deviceRect.width() / ratio,
+            deviceRect.height() / ratio};
+}
+
+// The frame of a selected point: its cell's outline, one line wide.
+void drawFrame(QPainter& painter, int cell, const drawing::PointGeometry& geometry,
+               const QColor& colour) {
+    const QRect outline = deviceCell(cell, geometry);
+    const int line = geometry.lineWidth();
+    for (const QRect& side :
+         {QRect(outline.left(), outline.top(), outline.width(), line),
+          QRect(outline.left(), outline.bottom() + 1 - line, outline.width(), line),
+          QRect(outline.left(), outline.top(), line, outline.height()),
+          QRect(outline.right() + 1 - line, outline.top(), line, outline.height())})
+        painter.fillRect(logical(side, geometry), colour);
 }
 
 // How far the keyboard's cursor stands inside its point's cell, clear of the selection frame.
@@ -70,7 +94,7 @@ void BoardPoints::setFramed(int cell, bool framed) {
     if (framed_.at(cell) == framed)
         return;
     framed_[cell] = framed;
-    update(pointRect(cell));
+    update(frameArea(cell));
     tellAssistiveTechnology(cell,
                             framed ? QAccessible::SelectionAdd : QAccessible::SelectionRemove);
 }
@@ -95,6 +119,13 @@ void BoardPoints::tellAssistiveTechnology(int cell, QAccessible::Event change) {
     QAccessible::updateAccessibility(&event);
 }
 
+// The pixels of the widget a point's frame falls on: its cell, and at ratios such as 1.5, where
+// the frame's far lines end half a pixel of the widget past the cell, one row and column more.
+QRect BoardPoints::frameArea(int cell) const {
+    const drawing::PointGeometry geometry(devicePixelRatioF());
+    return logical(deviceCell(cell, geometry), geometry).toAlignedRect();
+}
+
 // The region to repaint is painted one rectangle at a time, each under a clip of its own: with
 // a plain rectangle to clip to, Qt's raster engine fills and copies by its fast paths, where a
 // region of several rectangles would send every pixel through its span clipping.
@@ -104,26 +135,30 @@ void BoardPoints::paintEvent(QPaintEvent* event) {
         paintRect(painter, rect);
 }
 
-// A framed point shows its picture inside the frame, one pixel in, as a bordered image control
-// does; the frame fills the point's 49 × 49 cell exactly.
+// A framed point shows its picture inside the frame, one line in, as a bordered image control
+// does; the frame fills the point's 49 × 49 cell exactly. The pictures and frames are placed in
+// device pixels, so that at any device pixel ratio they keep to the screen's pixel grid.
 void BoardPoints::paintRect(QPainter& painter, QRect rect) const {
+    const drawing::PointGeometry geometry(devicePixelRatioF());
     painter.setClipRect(rect);
     painter.fillRect(rect, palette().window());
-    forEachPointIn(rect, [&](int cell) { drawPicture(painter, rect, cell); });
+    forEachPointIn(rect, [&](int cell) { drawPicture(painter, rect, cell, geometry); });
     forEachPointIn(rect, [&](int cell) {
         if (framed_[cell])
-            drawFrame(painter, pointRect(cell), palette().windowText().color());
+            drawFrame(painter, cell, geometry, palette().windowText().color());
     });
     if (hasFocus())
         drawCursor(painter, rect);
 }
 
-void BoardPoints::drawPicture(QPainter& painter, QRect rect, int cell) const {
-    const QPixmap& picture = bank_.picture(pictures_[cell]);
-    const int inset = framed_[cell] ? 1 : 0;
-    const QRect shown(pointRect(cell).topLeft() + QPoint(inset, inset),
-                      picture.deviceIndependentSize().toSize());
-    if (rect.intersects(shown))
+void BoardPoints::drawPicture(QPainter& painter, QRect rect, int cell,
+                              const drawing::PointGeometry& geometry) const {
+    const QPixmap& picture = bank_.picture(pictures_[cell], geometry.ratio());
+    const int inset = framed_[cell] ? geometry.lineWidth() : 0;
+    const QRectF shown =
+        logical(QRect(deviceCell(cell, geometry).topLeft() + QPoint(inset, inset), picture.size()),
+                geometry);
+    if (QRectF(rect).intersects(shown))
         painter.drawPixmap(shown.topLeft(), picture);
 }
 

@@ -9,13 +9,17 @@ class QPainter;
 namespace xiangqi {
 
 class PictureBank;
+namespace drawing {
+class PointGeometry;
+}
 
 // The 90 board points, drawn by one widget: each point is a 49 × 49 pixel cell on a 48 pixel
 // pitch that shows its picture at the picture's own size from its top-left corner, optionally
-// framed by a thin line. A click on a point reports its cell index. From the keyboard, the
-// arrow keys move a cursor from point to point and Space or Enter clicks the point under it;
-// the cursor shows while the board has the keyboard focus. Assistive technology sees the board
-// as a table of the points (BoardPointsAccessible) and is told of every change.
+// framed by a thin line. At any device pixel ratio the pictures and the frame are drawn at the
+// screen's resolution. A click on a point reports its cell index. From the keyboard, the arrow
+// keys move a cursor from point to point and Space or Enter clicks the point under it; the
+// cursor shows while the board has the keyboard focus. Assistive technology sees the board as a
+// table of the points (BoardPointsAccessible) and is told of every change.
 class BoardPoints : public QWidget {
     Q_OBJECT
 
@@ -52,8 +56,10 @@ protected:
 
 private:
     static int cellAt(QPoint pos);
+    QRect frameArea(int cell) const;
     void paintRect(QPainter& painter, QRect rect) const;
-    void drawPicture(QPainter& painter, QRect rect, int cell) const;
+    void drawPicture(QPainter& painter, QRect rect, int cell,
+                     const drawing::PointGeometry& geometry) const;
     void drawCursor(QPainter& painter, QRect rect) const;
     void moveFocusPoint(int rowStep, int colStep);
     void tellAssistiveTechnology(int cell, QAccessible::Event change);

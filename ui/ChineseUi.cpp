@@ -1,5 +1,7 @@
 #include "ChineseUi.h"
 
+#include "SongFont.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLocale>
@@ -40,7 +42,7 @@ void loadFonts() {
     const QString systemSong = isInstalled(QStringLiteral("SimSun")) ? QStringLiteral("SimSun")
                                : isInstalled(QStringLiteral("宋体")) ? QStringLiteral("宋体")
                                                                      : QString();
-    const QString bundledSong = loadFont(QStringLiteral(":/fonts/song.ttf"));
+    const QString bundledSong = drawing::songFamily();
     tahomaFamily = loadFont(QStringLiteral(":/fonts/tahoma-subset.ttf"));
     songFamily = systemSong.isEmpty() ? bundledSong : systemSong;
 }

@@ -34,8 +34,11 @@ const QPixmap& StatusLabel::drawing() {
     return drawing;
 }
 
+// The drawing covers every device pixel the label touches: at a ratio such as 1.25 the label's
+// last row can fall partly on a device pixel, which the label, painting all its pixels itself,
+// would otherwise leave unpainted.
 QPixmap StatusLabel::draw() const {
-    QPixmap pixmap(size() * devicePixelRatioF());
+    QPixmap pixmap(qCeil(width() * devicePixelRatioF()), qCeil(height() * devicePixelRatioF()));
     pixmap.setDevicePixelRatio(devicePixelRatioF());
     pixmap.fill(palette().color(QPalette::Window));
     QPainter painter(&pixmap);

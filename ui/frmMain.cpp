@@ -3,6 +3,7 @@
 #include "BoardPoints.h"
 #include "ChineseUi.h"
 #include "NameOnlyIconProvider.h"
+#include "ProgramIconEngine.h"
 #include "RecordFile.h"
 #include "StatusLabel.h"
 #include "TitleLabel.h"
@@ -25,6 +26,7 @@ namespace xiangqi {
 
 namespace {
 const QString kTitle = QStringLiteral("Tovan 中国象棋");
+const QString kIcon = QStringLiteral(":/icons/xiangqi.png");
 
 // The bare-board drawing of each point, as two-digit numbers, row by row from the top.
 // clang-format off
@@ -75,10 +77,7 @@ frmMain::frmMain()
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kTitle);
-    // One icon for every window of the program, the about box included: an icon made afresh
-    // for each about box would leave a copy of its picture in Qt's pixmap cache every time.
-    QApplication::setWindowIcon(
-        QIcon(QPixmap::fromImage(PictureBank::readPng(QStringLiteral(":/icons/xiangqi.png")))));
+    setWindowIcon(QIcon(new drawing::ProgramIconEngine(kIcon)));
 
     auto* client = new QWidget(this);
     client->setFixedSize(kClientWidth, kClientHeight);

@@ -7,12 +7,13 @@
 
 namespace bench {
 
-InterleavedRuns::InterleavedRuns(std::string variantA, std::string variantB)
-    : variants_{std::move(variantA), std::move(variantB)} {}
+InterleavedRuns::InterleavedRuns(std::vector<std::string> variants)
+    : variants_(std::move(variants)) {}
 
 bool InterleavedRuns::run(int launchesEach) {
-    for (int launch = 0; launch < 2 * launchesEach; ++launch)
-        if (!runOnce(variants_[launch % 2], launch < 2))
+    const std::size_t count = variants_.size();
+    for (std::size_t launch = 0; launch < count * std::size_t(launchesEach); ++launch)
+        if (!runOnce(variants_[launch % count], launch < count))
             return false;
     return true;
 }

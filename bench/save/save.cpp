@@ -21,7 +21,7 @@ constexpr int kLaunches = 10;
 bool compareIn(const char* place, const char* figure, bench::Goal goal) {
     const std::string record = std::string("record-") + place;
     const std::string bare = std::string("bare-") + place;
-    bench::InterleavedRuns runs(record, bare);
+    bench::InterleavedRuns runs({record, bare});
     if (!runs.run(kLaunches)) {
         std::fprintf(stderr, "bench-save: a launch failed\n");
         return false;

@@ -3,6 +3,7 @@
 #include "SilentOutput.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -10,12 +11,14 @@
 
 namespace bench {
 
-LaunchedProgram::LaunchedProgram(const std::string& path) {
+LaunchedProgram::LaunchedProgram(const std::string& path, const std::string& scaleFactor) {
     pid_ = fork();
     if (pid_ < 0)
         throw std::runtime_error("fork failed");
     if (pid_ == 0) {
         silenceOutput();
+        if (scaleFactor != "1")
+            setenv("QT_SCALE_FACTOR", scaleFactor.c_str(), 1);
         execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }

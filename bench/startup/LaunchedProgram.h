@@ -6,10 +6,11 @@
 namespace bench {
 
 // A program started by fork and exec, with no arguments and its output discarded; it is
-// ended when this object goes.
+// ended when this object goes. A scale factor other than "1" is given to Qt in
+// QT_SCALE_FACTOR.
 class LaunchedProgram {
 public:
-    explicit LaunchedProgram(const std::string& path);
+    LaunchedProgram(const std::string& path, const std::string& scaleFactor);
     ~LaunchedProgram();
     LaunchedProgram(const LaunchedProgram&) = delete;
     LaunchedProgram& operator=(const LaunchedProgram&) = delete;

@@ -16,10 +16,11 @@ constexpr auto kCalm = 100ms;
 } // namespace
 
 // The program is ended when `launched` goes, on return.
-StartupProbe::Measurement StartupProbe::measure(const std::string& program) {
+StartupProbe::Measurement StartupProbe::measure(const std::string& program,
+                                                const std::string& scaleFactor) {
     watcher_.waitForQuiet(kCalm);
     const auto start = ScreenWatcher::Clock::now();
-    LaunchedProgram launched(program);
+    LaunchedProgram launched(program, scaleFactor);
     const auto startup = watcher_.timeToFinalFrame(start, kQuiet, kLimit);
     if (!launched.running())
         throw std::runtime_error(program + " exited during start-up");

@@ -6,8 +6,9 @@
 
 namespace bench {
 
-// One launch of a program on the watched screen: the time from just before fork and exec to
-// the window's final pixels, and the program's peak resident memory once those are reached.
+// One launch of a program on the watched screen, at a scale factor (see LaunchedProgram): the
+// time from just before fork and exec to the window's final pixels, and the program's peak
+// resident memory once those are reached.
 class StartupProbe {
 public:
     struct Measurement {
@@ -17,7 +18,7 @@ public:
 
     explicit StartupProbe(ScreenWatcher& watcher) : watcher_(watcher) {}
 
-    Measurement measure(const std::string& program);
+    Measurement measure(const std::string& program, const std::string& scaleFactor);
 
 private:
     ScreenWatcher& watcher_;

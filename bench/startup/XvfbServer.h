@@ -9,8 +9,9 @@ namespace bench {
 // display number and is ready for clients once the constructor returns.
 class XvfbServer {
 public:
-    static constexpr int kScreenWidth = 1024;
-    static constexpr int kScreenHeight = 768;
+    // Large enough for the window at 200 %.
+    static constexpr int kScreenWidth = 2048;
+    static constexpr int kScreenHeight = 1536;
 
     XvfbServer();
     ~XvfbServer();

@@ -1,5 +1,7 @@
 # Sourced by the tests that drive the built program in a real X server, from outside, the way a
 # user would: Xvfb for the screen, xdotool for the mouse and keys, ImageMagick for screenshots.
+# Positions on the screen are in device pixels; a test that runs the program at another device
+# pixel ratio sets RATIO (1 unless set) before start_game.
 set -euo pipefail
 # The tools here read and type Chinese titles and paths, so they work in UTF-8; the program itself
 # starts with no locale at all, as in a minimal system (see start_game).
@@ -10,6 +12,7 @@ CLIENT_HEIGHT=581
 work=$(mktemp -d)
 xvfb_pid=
 game_pid=
+RATIO=${RATIO:-1}
 
 # Runs on every exit, under errexit: a program that has already ended must not stop the rest.
 finish() {
@@ -27,9 +30,12 @@ fail() {
     exit 1
 }
 
-# The server picks a free display itself and reports it, so tests can run side by side.
+# The server picks a free display itself and reports it, so tests can run side by side. It keeps
+# its state, the X resources among it, when its clients leave, and has room for the window at
+# 200 %.
 start_x_server() {
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 5 -screen 0 2048x1536x24 -nolisten tcp -noreset 5>"$work/display" \
+        2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
         if [ -s "$work/display" ]; then
@@ -48,9 +54,15 @@ window_title() {
     xprop -id "$1" -notype "${2:-_NET_WM_NAME}" | sed -n 's/^[A-Z_]* = "\(.*\)"$/\1/p'
 }
 
+# A length of the window, in device pixels at RATIO, rounded as Qt rounds it.
+scaled() {
+    awk -v pixels="$1" -v ratio="$RATIO" 'BEGIN { printf "%d", int(pixels * ratio + 0.5) }'
+}
+
 # Starts the program with no locale set and waits for its main window, found by its process;
 # sets window, client_x and client_y (the screen position of the window's client area, below its
-# menu bar).
+# menu bar, at ratio 1), board_x and board_y (that of the board's first point) and pitch (the
+# board's pitch).
 start_game() {
     (cd "$work" && exec env -u LC_ALL -u LANG -u LANGUAGE -u LC_CTYPE -u LC_MESSAGES "$1") \
         >"$work/game.log" 2>&1 &
@@ -64,20 +76,27 @@ start_game() {
     done
     sleep 0.5
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    [ "$WIDTH" -eq "$CLIENT_WIDTH" ] || fail "window is $WIDTH wide, expected $CLIENT_WIDTH"
+    [ "$WIDTH" -eq "$(scaled $CLIENT_WIDTH)" ] ||
+        fail "window is $WIDTH wide, expected $(scaled $CLIENT_WIDTH)"
     client_x=$X
     client_y=$((Y + HEIGHT - CLIENT_HEIGHT))
+    local menu_bar
+    menu_bar=$(($(awk -v height="$HEIGHT" -v ratio="$RATIO" \
+        'BEGIN { printf "%d", int(height / ratio + 0.5) }') - CLIENT_HEIGHT))
+    board_x=$((X + $(scaled $((88 + 24)))))
+    board_y=$((Y + $(scaled $((menu_bar + 40 + 24)))))
+    pitch=$(scaled 48)
 }
 
-# Screen position of a pixel (dx, dy) of board point `cell`'s picture.
+# Screen position of a pixel (dx, dy) of board point `cell`'s picture, in device pixels.
 point_pixel_position() {
     local cell=$1 dx=$2 dy=$3
-    echo $((client_x + 88 + 24 + 48 * (cell % 9) + dx)) $((client_y + 40 + 24 + 48 * (cell / 9) + dy))
+    echo $((board_x + pitch * (cell % 9) + dx)) $((board_y + pitch * (cell / 9) + dy))
 }
 
 click_cell() {
     # shellcheck disable=SC2046
-    xdotool mousemove --sync $(point_pixel_position "$1" 23 23) click 1
+    xdotool mousemove --sync $(point_pixel_position "$1" "$(scaled 23)" "$(scaled 23)") click 1
     sleep 0.3
 }
 

@@ -1,14 +1,15 @@
 // drawpictures <root>: writes under <root> the picture bank ui/pictures/NN.png and, as the
-// program reads it, ui/pictures/bank.raw, the icons ui/icons/xiangqi*.png and the About
+// program reads it, ui/pictures/bank.raw, the banks for the device pixel ratios from 1.25 to 3,
+// ui/pictures/bank-125.raw to bank-300.raw, the icons ui/icons/xiangqi*.png and the About
 // picture about/pictures/about.png.
 #include "AboutDrawing.h"
 #include "IconDrawing.h"
 #include "PieceDrawing.h"
 #include "PointDrawing.h"
+#include "SongFont.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
@@ -20,20 +21,21 @@
 
 namespace {
 
-using namespace drawpictures;
+using namespace xiangqi::drawing;
 
 constexpr std::array kPointCodes = {0,  1,  4,  6,  9,  10, 11, 15, 19,
                                     24, 26, 74, 76, 90, 91, 94, 96, 99};
 constexpr std::array kPieceCodes = {50, 51, 52, 53, 54, 55, 56, 60, 61, 62, 63, 64, 65, 66};
 constexpr std::array kLargeIconSizes = {48, 64, 128, 256};
+// The ratios besides 1 whose banks the program reads rather than draws: drawing the first
+// frame's 24 pictures at 1.5 or 2 took the program twice what the bare window needs to start.
+constexpr std::array kRatiosDrawnAhead = {1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
 
 QFont loadSongFont() {
-    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/song.ttf"));
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    if (families.isEmpty()) {
+    if (songFamily().isEmpty()) {
         throw std::runtime_error("the bundled Song font did not load");
     }
-    return QFont(families.first());
+    return songFont();
 }
 
 void save(const QImage& picture, const QDir& root, const QString& relativePath) {
@@ -48,9 +50,9 @@ QString bankPath(int code) {
 }
 
 // The bank as the program reads it, decoded: for each picture in turn, its code (one byte),
-// its 256 colours (32-bit ARGB, little-endian) and its 47 × 47 colour indices, row by row.
-// Decoding 24 PNG pictures took the program a tenth of what a bare window needs to start.
-void saveRaw(const QList<std::pair<int, QImage>>& bank, const QDir& root) {
+// its 256 colours (32-bit ARGB, little-endian) and its colour indices (47 × 47 at 1x), row by
+// row. Decoding 24 PNG pictures took the program a tenth of what a bare window needs to start.
+void saveRaw(const QList<std::pair<int, QImage>>& bank, const QDir& root, const QString& name) {
     QByteArray raw;
     for (const auto& [code, picture] : bank) {
         if (picture.format() != QImage::Format_Indexed8 || picture.colorCount() != 256) {
@@ -65,24 +67,32 @@ void saveRaw(const QList<std::pair<int, QImage>>& bank, const QDir& root) {
             raw.append(reinterpret_cast<const char*>(picture.constScanLine(y)), picture.width());
         }
     }
-    QSaveFile file(root.filePath(QStringLiteral("ui/pictures/bank.raw")));
+    QSaveFile file(root.filePath(QStringLiteral("ui/pictures/") + name));
     if (!file.open(QIODevice::WriteOnly) || file.write(raw) != raw.size() || !file.commit()) {
         throw std::runtime_error("cannot write " + file.fileName().toStdString());
     }
 }
 
-void writeBank(const QDir& root, const QFont& song) {
+QList<std::pair<int, QImage>> bankAt(qreal ratio, const QFont& song) {
     QList<std::pair<int, QImage>> bank;
     for (int code : kPointCodes) {
-        bank.append({code, PointDrawing(code).image()});
+        bank.append({code, PointDrawing(code).image(ratio)});
     }
     for (int code : kPieceCodes) {
-        bank.append({code, PieceDrawing(code, song).image()});
+        bank.append({code, PieceDrawing(code, song).image(ratio)});
     }
+    return bank;
+}
+
+void writeBanks(const QDir& root, const QFont& song) {
+    const QList<std::pair<int, QImage>> bank = bankAt(1, song);
     for (const auto& [code, picture] : bank) {
         save(picture, root, bankPath(code));
     }
-    saveRaw(bank, root);
+    saveRaw(bank, root, QStringLiteral("bank.raw"));
+    for (qreal ratio : kRatiosDrawnAhead) {
+        saveRaw(bankAt(ratio, song), root, QStringLiteral("bank-%1.raw").arg(qRound(ratio * 100)));
+    }
 }
 
 void writeIcons(const QDir& root, const QFont& song) {
@@ -112,7 +122,7 @@ int main(int argc, char* argv[]) {
     try {
         const QDir root(arguments.at(1));
         const QFont song = loadSongFont();
-        writeBank(root, song);
+        writeBanks(root, song);
         writeIcons(root, song);
         writeAbout(root, song);
     } catch (const std::exception& error) {

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace drawpictures {
+namespace xiangqi::drawing {
 
 namespace {
 
@@ -38,4 +38,4 @@ QImage Palette::quantise(const QImage& image, int tableSize) const {
     return image.convertToFormat(QImage::Format_Indexed8, table(tableSize));
 }
 
-} // namespace drawpictures
+} // namespace xiangqi::drawing

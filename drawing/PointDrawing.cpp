@@ -3,15 +3,45 @@
 #include "Colours.h"
 #include "Palette.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
 
-namespace drawpictures {
+namespace xiangqi::drawing {
 
 namespace {
 
-constexpr int kCentre = PointDrawing::kSize / 2;
 constexpr int kBoardIndex = 0;
 constexpr int kLineIndex = 1;
+
+// The pixels an arm covers across its direction of travel `step`: the lines' band for 0, else
+// the band and the half of the picture on that side.
+std::pair<int, int> span(const PointGeometry& geometry, int step) {
+    const int start = geometry.lineStart();
+    const int end = start + geometry.lineWidth();
+    if (step < 0)
+        return {0, end};
+    if (step > 0)
+        return {start, geometry.pictureSide()};
+    return {start, end};
+}
+
+// The pixels of row `y` on the diagonal through the middle that falls to the right (`slope` 1)
+// or rises to the right (-1): as many as a straight line is wide, centred on the diagonal.
+std::pair<int, int> diagonalRun(const PointGeometry& geometry, int y, int slope) {
+    const int left = y - geometry.lineWidth() / 2;
+    if (slope > 0)
+        return {left, left + geometry.lineWidth()};
+    const int mirroredRight = geometry.pictureSide() - left;
+    return {mirroredRight - geometry.lineWidth(), mirroredRight};
+}
+
+void fillRun(QImage& picture, int y, int left, int right) {
+    left = std::max(left, 0);
+    right = std::min(right, picture.width());
+    if (left < right)
+        std::fill(picture.scanLine(y) + left, picture.scanLine(y) + right, uchar(kLineIndex));
+}
 
 } // namespace
 
@@ -65,20 +95,26 @@ PointDrawing::Reach PointDrawing::reachOf(int code) {
     return reach;
 }
 
-// A one-pixel line from the centre pixel to the edge of the picture.
-void PointDrawing::drawArm(QImage& picture, int stepX, int stepY) {
-    for (int k = 0; k <= kCentre; ++k) {
-        picture.setPixel(kCentre + k * stepX, kCentre + k * stepY, kLineIndex);
+// A line from the middle to the edge of the picture: straight when one of the steps is 0,
+// else diagonal, one run of pixels a row.
+void PointDrawing::drawArm(QImage& picture, const PointGeometry& geometry, int stepX, int stepY) {
+    const auto [top, bottom] = span(geometry, stepY);
+    for (int y = top; y < bottom; ++y) {
+        const auto [left, right] = stepX != 0 && stepY != 0
+                                       ? diagonalRun(geometry, y, stepX * stepY)
+                                       : span(geometry, stepX);
+        fillRun(picture, y, left, right);
     }
 }
 
-QImage PointDrawing::image() const {
-    QImage picture(kSize, kSize, QImage::Format_Indexed8);
+QImage PointDrawing::image(qreal ratio) const {
+    const PointGeometry geometry(ratio);
+    QImage picture(geometry.pictureSide(), geometry.pictureSide(), QImage::Format_Indexed8);
     picture.setColorTable(Palette().add(kBoardGrey).add(kBlack).table(256));
     picture.fill(kBoardIndex);
-    const auto drawArmIf = [&picture](bool wanted, int stepX, int stepY) {
+    const auto drawArmIf = [&](bool wanted, int stepX, int stepY) {
         if (wanted) {
-            drawArm(picture, stepX, stepY);
+            drawArm(picture, geometry, stepX, stepY);
         }
     };
     drawArmIf(reach_.up, 0, -1);
@@ -92,4 +128,4 @@ QImage PointDrawing::image() const {
     return picture;
 }
 
-} // namespace drawpictures
+} // namespace xiangqi::drawing

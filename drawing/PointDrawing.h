@@ -1,19 +1,20 @@
 #pragma once
 
+#include "PointGeometry.h"
+
 #include <QImage>
 
-namespace drawpictures {
+namespace xiangqi::drawing {
 
 // The picture of one empty board point, named by a two-digit code. The tens digit
 // tells the row: 0 top edge, 9 bottom edge, 1 inside, 2 and 7 inside with a palace
 // diagonal going up or down. The units digit tells the column: 0 left edge, 9 right
-// edge, 1 inside, 4 and 6 with a diagonal going right or left, 5 with both.
+// edge, 1 inside, 4 and 6 with a diagonal going right or left, 5 with both. Black lines on the
+// board grey, as many device pixels wide as PointGeometry says, in a 256-colour picture.
 class PointDrawing {
 public:
-    static constexpr int kSize = 47;
-
     explicit PointDrawing(int code);
-    QImage image() const;
+    QImage image(qreal ratio = 1) const;
 
 private:
     struct Reach {
@@ -28,9 +29,9 @@ private:
     };
 
     static Reach reachOf(int code);
-    static void drawArm(QImage& picture, int stepX, int stepY);
+    static void drawArm(QImage& picture, const PointGeometry& geometry, int stepX, int stepY);
 
     Reach reach_;
 };
 
-} // namespace drawpictures
+} // namespace xiangqi::drawing

@@ -3,32 +3,32 @@
 #include "Colours.h"
 #include "Lettering.h"
 #include "Palette.h"
+#include "PointGeometry.h"
 
 #include <QPainter>
 #include <stdexcept>
 
-namespace drawpictures {
+namespace xiangqi::drawing {
 
 namespace {
 
-constexpr int kCentre = PieceDrawing::kSize / 2;
-// Half a pixel past the centre-to-edge distance, so the disc touches all four edges.
-constexpr double kDiscRadius = kCentre + 0.5;
+// At 1x; scaled with the device pixel ratio.
 constexpr int kGlyphPixelSize = 32;
 constexpr qreal kGlyphThickening = 1.6;
 // Shades between disc and glyph kept for the antialiased glyph edges.
 constexpr int kGlyphEdgeShades = 30;
 
-bool insideDisc(int x, int y) {
-    const int dx = x - kCentre;
-    const int dy = y - kCentre;
-    return dx * dx + dy * dy <= kDiscRadius * kDiscRadius;
+// The disc fills the square picture: a pixel is on it when its centre is.
+bool insideDisc(int x, int y, int side) {
+    const double radius = side / 2.0;
+    const double dx = x + 0.5 - radius;
+    const double dy = y + 0.5 - radius;
+    return dx * dx + dy * dy <= radius * radius;
 }
 
 } // namespace
 
 PieceDrawing::PieceDrawing(int code, const QFont& font) : code_(code), font_(font) {
-    font_.setPixelSize(kGlyphPixelSize);
     if (characterOf(code).isEmpty()) {
         throw std::invalid_argument("no such piece");
     }
@@ -57,26 +57,31 @@ QRgb PieceDrawing::discColour() const {
 
 // The disc is set pixel by pixel, without antialiasing, so that its rim uses only the
 // disc colour and the board grey; only the character is antialiased.
-QImage PieceDrawing::fullColourImage() const {
-    QImage picture(kSize, kSize, QImage::Format_RGB32);
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
-            picture.setPixel(x, y, insideDisc(x, y) ? discColour() : kBoardGrey);
+QImage PieceDrawing::fullColourImage(qreal ratio) const {
+    const int side = PointGeometry(ratio).pictureSide();
+    QImage picture(side, side, QImage::Format_RGB32);
+    for (int y = 0; y < side; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < side; ++x) {
+            line[x] = insideDisc(x, y, side) ? discColour() : kBoardGrey;
         }
     }
+    QFont font = font_;
+    font.setPixelSize(qRound(kGlyphPixelSize * ratio));
     QPainter painter(&picture);
-    Lettering(font_, QColor(kWhite))
-        .drawOutline(painter, characterOf(code_), QRectF(0, 0, kSize, kSize), kGlyphThickening);
+    Lettering(font, QColor(kWhite))
+        .drawOutline(painter, characterOf(code_), QRectF(0, 0, side, side),
+                     kGlyphThickening * ratio);
     return picture;
 }
 
-QImage PieceDrawing::image() const {
+QImage PieceDrawing::image(qreal ratio) const {
     return Palette()
         .add(kBoardGrey)
         .add(discColour())
         .add(kWhite)
         .addBlends(discColour(), kWhite, kGlyphEdgeShades)
-        .quantise(fullColourImage(), 256);
+        .quantise(fullColourImage(ratio), 256);
 }
 
-} // namespace drawpictures
+} // namespace xiangqi::drawing

@@ -2,7 +2,7 @@
 
 #include <QRgb>
 
-namespace drawpictures {
+namespace xiangqi::drawing {
 
 // The grey of the board cloth around every point and behind every piece.
 inline constexpr QRgb kBoardGrey = qRgb(212, 208, 200);
@@ -13,4 +13,4 @@ inline constexpr QRgb kYellow = qRgb(255, 255, 0);
 inline constexpr QRgb kGreen = qRgb(0, 160, 0);
 inline constexpr QRgb kBlue = qRgb(0, 0, 255);
 
-} // namespace drawpictures
+} // namespace xiangqi::drawing

@@ -6,7 +6,7 @@
 #include <QRectF>
 #include <QString>
 
-namespace drawpictures {
+namespace xiangqi::drawing {
 
 // Draws text centred on its ink rather than on the font's line box.
 class Lettering {
@@ -26,4 +26,4 @@ private:
     QColor colour_;
 };
 
-} // namespace drawpictures
+} // namespace xiangqi::drawing

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QImage>
 
-namespace drawpictures {
+namespace xiangqi::drawing {
 
 // The program icon: two blocks on white, a red one holding 象 in yellow at the upper
 // left and a yellow one holding 棋 in black at the lower right. The 32 px icon uses
@@ -24,4 +24,4 @@ private:
     QFont font_;
 };
 
-} // namespace drawpictures
+} // namespace xiangqi::drawing

@@ -4,7 +4,7 @@
 #include <QList>
 #include <QRgb>
 
-namespace drawpictures {
+namespace xiangqi::drawing {
 
 // A colour table for indexed pictures: the colours a drawing uses plus even blends
 // between pairs of them, so that antialiased edges keep their shading once quantised.
@@ -22,4 +22,4 @@ private:
     QList<QRgb> colours_;
 };
 
-} // namespace drawpictures
+} // namespace xiangqi::drawing

@@ -6,7 +6,7 @@
 
 #include <QPainter>
 
-namespace drawpictures {
+namespace xiangqi::drawing {
 
 namespace {
 
@@ -61,4 +61,4 @@ QImage IconDrawing::paletteImage() const {
     return Palette().add(kWhite).add(kRed).add(kYellow).add(kBlack).quantise(picture, 256);
 }
 
-} // namespace drawpictures
+} // namespace xiangqi::drawing

@@ -5,7 +5,7 @@
 #include <QPen>
 #include <cmath>
 
-namespace drawpictures {
+namespace xiangqi::drawing {
 
 namespace {
 
@@ -47,4 +47,4 @@ void Lettering::drawPixels(QPainter& painter, const QString& text, const QRect& 
     painter.restore();
 }
 
-} // namespace drawpictures
+} // namespace xiangqi::drawing
