@@ -1,6 +1,7 @@
 #include "BoardPointAccessible.h"
 
 #include "BoardPoints.h"
+#include "PieceDrawing.h"
 
 #include <QWidget>
 #include <QWindow>
@@ -9,23 +10,14 @@ namespace xiangqi {
 
 namespace {
 constexpr int kCols = BoardPoints::kCols;
-// A piece's picture has the piece's code as its bank index: the side's digit, 5 red or 6 black,
-// then its kind, 0 to 6. The bare-board drawings have other numbers, some of them above 50.
-constexpr int kRedSide = 5;
-constexpr int kBlackSide = 6;
-constexpr int kKinds = 7;
-
-// What stands on a point showing bank picture `bankIndex`, as the pieces read: "红 炮".
+// What stands on a point showing bank picture `bankIndex`, as the pieces read: "红 炮". A piece's
+// picture has the piece's code as its bank index; the bare-board drawings have other numbers,
+// some of them above 50, for which there is no piece character.
 QString occupantName(int bankIndex) {
-    static const QString kRedKinds = QStringLiteral("帅士相马车炮兵");
-    static const QString kBlackKinds = QStringLiteral("将士象马车炮卒");
-    const int side = bankIndex / 10;
-    const int kind = bankIndex % 10;
-    if ((side != kRedSide && side != kBlackSide) || kind >= kKinds)
+    const QString character = drawing::PieceDrawing::characterOf(bankIndex);
+    if (character.isEmpty())
         return QStringLiteral("空位");
-    const bool red = side == kRedSide;
-    return (red ? QStringLiteral("红 ") : QStringLiteral("黑 ")) +
-           (red ? kRedKinds : kBlackKinds).at(kind);
+    return (bankIndex / 10 == 5 ? QStringLiteral("红 ") : QStringLiteral("黑 ")) + character;
 }
 
 // Where a point is, as seen on the screen, counted from the top left: "第8行，第2列".
