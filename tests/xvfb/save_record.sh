@@ -15,15 +15,8 @@ record="$work/对局.tvq"
 click_button 80                                          # 认输
 press_in "$(wait_for_dialog 'Tovan 中国象棋')" Return     # 是, to "你真的要认输吗?"
 click_button 176                                         # 保存
-dialog=$(wait_for_dialog '另存为')
-xdotool windowfocus --sync "$dialog"
-xdotool type --delay 20 "$record"
-press_in "$dialog" Return
-press_in "$(wait_for_dialog 'Tovan 中国象棋')" Return     # 确定, to "保存完毕。"
-wait_for_file "$record"
-expected=$(printf '64,67,0\r\n1,20,0\r\n67,31,66\r\n' | od -An -tx1)
-actual=$(od -An -tx1 "$record")
-[ "$actual" = "$expected" ] || fail "record bytes differ:$actual"
+save_as "$record"
+expect_record "$record" 64,67,0 1,20,0 67,31,66
 [ "$(stat -c %s "$record")" -eq 27 ] || fail "record is not 27 bytes"
 kill -0 "$game_pid" || fail "the program ended"
 echo "PASS: the saved record holds the game's 27 bytes"

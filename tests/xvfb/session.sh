@@ -139,6 +139,27 @@ press_in() {
     xdotool key --delay 50 "$@"
 }
 
+# Types path $1 into the Save-As dialog when it shows, saves, answers the message that follows
+# and waits for the file.
+save_as() {
+    local dialog
+    dialog=$(wait_for_dialog '另存为')
+    xdotool windowfocus --sync "$dialog"
+    xdotool type --delay 20 "$1"
+    press_in "$dialog" Return
+    press_in "$(wait_for_dialog 'Tovan 中国象棋')" Return # 确定, to "保存完毕。"
+    wait_for_file "$1"
+}
+
+# Fails unless file $1 holds exactly the record lines that follow, each ended by CR LF.
+expect_record() {
+    local file=$1 expected actual
+    shift
+    expected=$(printf '%s\r\n' "$@" | od -An -tx1)
+    actual=$(od -An -tx1 "$file")
+    [ "$actual" = "$expected" ] || fail "record bytes differ:$actual"
+}
+
 wait_for_file() {
     for _ in $(seq 100); do
         [ -s "$1" ] && return 0
