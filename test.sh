@@ -20,7 +20,9 @@ if [ "${1:-}" = "--sanitize" ]; then
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    build_and_test build-sanitize -DCMAKE_BUILD_TYPE=Debug -DXIANGQI_SANITIZE=ON
+    # The benchmarks are built by the normal build; they are no tests, so not again here.
+    build_and_test build-sanitize -DCMAKE_BUILD_TYPE=Debug -DXIANGQI_SANITIZE=ON \
+        -DXIANGQI_BENCH=OFF
 else
     build_and_test build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
