@@ -50,11 +50,16 @@ fi
 cmake --build "$build" # cpack takes the packaging settings as they were when last configured
 deb=$(cd "$build" && cpack | sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p')
 [ -f "$deb" ] || fail "cpack made no package in $build"
-depends=$(dpkg-deb -f "$deb" Depends)
+# Whether the package's control field $1 names package $2.
+names() {
+    grep -Eq "(^|, )$2( |,|$)" <<<"$(dpkg-deb -f "$deb" "$1")"
+}
 for needed in qt6-qpa-plugins libqt6widgets6; do
-    grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "the package does not depend on $needed"
+    names Depends "$needed" || fail "the package does not depend on $needed"
 done
-passes "cpack built $(basename "$deb"), depending on the Qt libraries and platform plug-ins"
+names Recommends qt6-wayland || fail "the package does not recommend qt6-wayland"
+passes "cpack built $(basename "$deb"), depending on the Qt libraries and platform plug-ins," \
+    "recommending Qt's Wayland plug-in"
 
 tree="$work/package"
 dpkg-deb -x "$deb" "$tree"
