@@ -19,7 +19,7 @@ class PointGeometry;
 // screen's resolution. A click on a point reports its cell index. From the keyboard, the arrow
 // keys move a cursor from point to point and Space or Enter clicks the point under it; the
 // cursor shows while the board has the keyboard focus. Assistive technology sees the board as a
-// table of the points (BoardPointsAccessible) and is told of every change.
+// group of the points (BoardAccessible) and is told of every change.
 class BoardPoints : public QWidget {
     Q_OBJECT
 

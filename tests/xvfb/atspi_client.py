@@ -42,10 +42,12 @@ def find(root, wanted):
 
 
 def board():
-    table = find(application(), lambda acc: acc.getRole() == pyatspi.ROLE_TABLE)
-    if table is None:
-        sys.exit("no table on the accessibility bus")
-    return table
+    def is_board(acc):
+        return acc.name == "棋盘" and acc.getRole() != pyatspi.ROLE_LABEL and acc.childCount == 90
+    found = find(application(), is_board)
+    if found is None:
+        sys.exit("no board of 90 points on the accessibility bus")
+    return found
 
 
 def status_label():
