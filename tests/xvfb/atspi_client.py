@@ -52,7 +52,7 @@ def board():
 
 def status_label():
     def is_status(acc):
-        return acc.getRole() == pyatspi.ROLE_LABEL and acc.name != TITLE
+        return acc.getRole() == pyatspi.ROLE_STATUS_BAR
     label = find(application(), is_status)
     if label is None:
         sys.exit("no status label on the accessibility bus")
