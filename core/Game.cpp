@@ -54,21 +54,21 @@ void Game::Image1_Click(int index) {
 
     if (!s_.PieceSelected) {
         if (s_.GameOver) {
-            toolkit_.announce(announcement::gameEnded(s_.SideToMove));
+            toolkit_.announce([&] { return announcement::gameEnded(s_.SideToMove); });
             return;
         }
         s_.SelSide = piece::sideOf(s_.Board(row, col));
         if (s_.SelSide == s_.SideToMove)
             selectPiece(index, row, col);
         else
-            toolkit_.announce(announcement::toMove(s_.SideToMove));
+            toolkit_.announce([&] { return announcement::toMove(s_.SideToMove); });
         return;
     }
 
     dropSelection();
     s_.ScreenCount = 0;
     if (piece::sideOf(s_.Board(row, col)) == s_.SelSide || (row == s_.SelRow && col == s_.SelCol)) {
-        toolkit_.announce(announcement::putBack(s_.SelPiece));
+        toolkit_.announce([&] { return announcement::putBack(s_.SelPiece); });
         return;
     }
     tryMove(index, row, col);
@@ -81,7 +81,7 @@ void Game::selectPiece(int index, int row, int col) {
     s_.SelRow = static_cast<std::uint8_t>(row);
     s_.SelCol = static_cast<std::uint8_t>(col);
     s_.SelCell = static_cast<std::uint8_t>(index);
-    toolkit_.announce(announcement::pickedUp(s_.SelPiece));
+    toolkit_.announce([&] { return announcement::pickedUp(s_.SelPiece); });
 }
 
 // The move limit is tested before the rules, so at 999 moves selecting still works and only a
@@ -94,11 +94,12 @@ void Game::tryMove(int index, int row, int col) {
     if (MoveAllowed(s_.Board, s_.SelPiece, s_.SelRow, s_.SelCol, row, col, s_.ScreenCount))
         executeMove(index, row, col);
     else
-        toolkit_.announce(announcement::refused(s_.SelPiece));
+        toolkit_.announce([&] { return announcement::refused(s_.SelPiece); });
 }
 
 void Game::executeMove(int index, int row, int col) {
-    const std::string move = announcement::move(s_.Board, s_.SelCell, index);
+    const Board before = s_.Board;
+    const int from = s_.SelCell;
     ++s_.MoveCount;
     const std::uint8_t target = s_.Board(row, col);
     if (target == piece::kBlackKing || target == piece::kRedKing)
@@ -124,7 +125,9 @@ void Game::executeMove(int index, int row, int col) {
         toolkit_.setStatusText(s_.SideName + std::string(kToMove));
         setCommandPair(Command::cmdUndo, Command::mnUndo, true);
     }
-    toolkit_.announce(announcement::then(move, outcomeOrTurn()));
+    toolkit_.announce([&] {
+        return announcement::then(announcement::move(before, from, index), outcomeOrTurn());
+    });
 }
 
 void Game::mnUndo_Click() {
@@ -144,7 +147,6 @@ void Game::mnUndo_Click() {
 
     toolkit_.setPointPicture(fromCell, s_.Board(fromRow, fromCol));
     showPoint(toCell);
-    const std::string move = announcement::move(s_.Board, fromCell, toCell);
 
     s_.SideToMove = piece::otherSide(s_.SideToMove);
     setSideName(s_.SideToMove);
@@ -154,14 +156,17 @@ void Game::mnUndo_Click() {
     --s_.MoveCount;
     if (s_.MoveCount == 0)
         setCommandPair(Command::cmdUndo, Command::mnUndo, false);
-    toolkit_.announce(announcement::takenBack(move, s_.SideToMove));
+    toolkit_.announce([&] {
+        return announcement::takenBack(announcement::move(s_.Board, fromCell, toCell),
+                                       s_.SideToMove);
+    });
 }
 
 void Game::mnStart_Click() {
     if (answeredNo(toolkit_.messageBox(kAskNewGame, MessageButtons::YesNo)))
         return;
     Init();
-    toolkit_.announce(announcement::newGame());
+    toolkit_.announce(announcement::newGame);
 }
 
 // The side to move resigns. A selection pending at that moment is dropped, so no piece can move
@@ -174,7 +179,7 @@ void Game::mnAbort_Click() {
     s_.GameOver = true;
     setSideName(s_.SideToMove);
     showGameEnded();
-    toolkit_.announce(announcement::resigned(s_.SideToMove));
+    toolkit_.announce([&] { return announcement::resigned(s_.SideToMove); });
 }
 
 void Game::mnSave_Click() {
@@ -194,7 +199,7 @@ void Game::mnAbout_Click() {
 }
 
 void Game::announceStatus() {
-    toolkit_.announce(outcomeOrTurn());
+    toolkit_.announce([this] { return outcomeOrTurn(); });
 }
 
 // When a game ends, by a king taken or by resignation, the side to move is the one that lost.

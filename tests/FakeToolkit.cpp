@@ -48,8 +48,8 @@ void FakeToolkit::setStatusText(std::string_view text) {
     calls.push_back("status " + status);
 }
 
-void FakeToolkit::announce(std::string_view text) {
-    announcements.emplace_back(text);
+void FakeToolkit::announce(const std::function<std::string()>& text) {
+    announcements.push_back(text());
 }
 
 void FakeToolkit::enableCommand(Command command, bool enable) {

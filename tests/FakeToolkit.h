@@ -22,7 +22,7 @@ public:
     int pointTag(int cell) const override;
     void setPointBorder(int cell, bool framed) override;
     void setStatusText(std::string_view text) override;
-    void announce(std::string_view text) override;
+    void announce(const std::function<std::string()>& text) override;
     void enableCommand(Command command, bool enabled) override;
     void setBusyPointer(bool busy) override;
     MessageAnswer messageBox(std::string_view text, MessageButtons buttons) override;

@@ -224,10 +224,10 @@ void frmMain::setStatusText(std::string_view text) {
 // only once the box has closed: a screen reader then reads the window and its focused button
 // anew, and would talk over an announcement made before. So what the game announces while the
 // window is not active waits until it is.
-void frmMain::announce(std::string_view text) {
+void frmMain::announce(const std::function<std::string()>& text) {
     if (!QAccessible::isActive())
         return;
-    pendingAnnouncement_ = fromUtf8(text);
+    pendingAnnouncement_ = QString::fromStdString(text());
     if (isActiveWindow())
         tellPendingAnnouncement();
 }
