@@ -3,6 +3,7 @@
 #include <array>
 #include <cassert>
 #include <cstdint>
+#include <string_view>
 
 namespace xiangqi {
 
@@ -37,6 +38,17 @@ constexpr std::uint8_t otherSide(std::uint8_t side) {
 constexpr bool isPiece(std::uint8_t code) {
     return (code >= kRedKing && code <= kRedSoldier) ||
            (code >= kBlackKing && code <= kBlackSoldier);
+}
+constexpr int kindOf(std::uint8_t code) {
+    return code % 10;
+}
+// The character a piece is known by and drawn with, in UTF-8; empty for any other value.
+constexpr std::string_view characterOf(std::uint8_t code) {
+    constexpr std::array<std::string_view, 7> kRed{"帅", "士", "相", "马", "车", "炮", "兵"};
+    constexpr std::array<std::string_view, 7> kBlack{"将", "士", "象", "马", "车", "炮", "卒"};
+    if (!isPiece(code))
+        return {};
+    return (sideOf(code) == kRedSide ? kRed : kBlack)[kindOf(code)];
 }
 } // namespace piece
 

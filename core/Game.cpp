@@ -1,5 +1,6 @@
 #include "Game.h"
 
+#include "Announcement.h"
 #include "MoveRules.h"
 #include "RecordText.h"
 
@@ -52,20 +53,24 @@ void Game::Image1_Click(int index) {
     const int col = cell::colOf(index);
 
     if (!s_.PieceSelected) {
-        if (s_.GameOver)
+        if (s_.GameOver) {
+            toolkit_.announce([&] { return announcement::gameEnded(s_.SideToMove); });
             return;
+        }
         s_.SelSide = piece::sideOf(s_.Board(row, col));
         if (s_.SelSide == s_.SideToMove)
             selectPiece(index, row, col);
+        else
+            toolkit_.announce([&] { return announcement::toMove(s_.SideToMove); });
         return;
     }
 
     dropSelection();
     s_.ScreenCount = 0;
-    if (piece::sideOf(s_.Board(row, col)) == s_.SelSide)
+    if (piece::sideOf(s_.Board(row, col)) == s_.SelSide || (row == s_.SelRow && col == s_.SelCol)) {
+        toolkit_.announce([&] { return announcement::putBack(s_.SelPiece); });
         return;
-    if (row == s_.SelRow && col == s_.SelCol)
-        return;
+    }
     tryMove(index, row, col);
 }
 
@@ -76,6 +81,7 @@ void Game::selectPiece(int index, int row, int col) {
     s_.SelRow = static_cast<std::uint8_t>(row);
     s_.SelCol = static_cast<std::uint8_t>(col);
     s_.SelCell = static_cast<std::uint8_t>(index);
+    toolkit_.announce([&] { return announcement::pickedUp(s_.SelPiece); });
 }
 
 // The move limit is tested before the rules, so at 999 moves selecting still works and only a
@@ -87,9 +93,13 @@ void Game::tryMove(int index, int row, int col) {
     }
     if (MoveAllowed(s_.Board, s_.SelPiece, s_.SelRow, s_.SelCol, row, col, s_.ScreenCount))
         executeMove(index, row, col);
+    else
+        toolkit_.announce([&] { return announcement::refused(s_.SelPiece); });
 }
 
 void Game::executeMove(int index, int row, int col) {
+    const Board before = s_.Board;
+    const int from = s_.SelCell;
     ++s_.MoveCount;
     const std::uint8_t target = s_.Board(row, col);
     if (target == piece::kBlackKing || target == piece::kRedKing)
@@ -111,10 +121,13 @@ void Game::executeMove(int index, int row, int col) {
 
     if (s_.GameOver) {
         showGameEnded();
-        return;
+    } else {
+        toolkit_.setStatusText(s_.SideName + std::string(kToMove));
+        setCommandPair(Command::cmdUndo, Command::mnUndo, true);
     }
-    toolkit_.setStatusText(s_.SideName + std::string(kToMove));
-    setCommandPair(Command::cmdUndo, Command::mnUndo, true);
+    toolkit_.announce([&] {
+        return announcement::then(announcement::move(before, from, index), outcomeOrTurn());
+    });
 }
 
 void Game::mnUndo_Click() {
@@ -143,12 +156,17 @@ void Game::mnUndo_Click() {
     --s_.MoveCount;
     if (s_.MoveCount == 0)
         setCommandPair(Command::cmdUndo, Command::mnUndo, false);
+    toolkit_.announce([&] {
+        return announcement::takenBack(announcement::move(s_.Board, fromCell, toCell),
+                                       s_.SideToMove);
+    });
 }
 
 void Game::mnStart_Click() {
     if (answeredNo(toolkit_.messageBox(kAskNewGame, MessageButtons::YesNo)))
         return;
     Init();
+    toolkit_.announce(announcement::newGame);
 }
 
 // The side to move resigns. A selection pending at that moment is dropped, so no piece can move
@@ -161,6 +179,7 @@ void Game::mnAbort_Click() {
     s_.GameOver = true;
     setSideName(s_.SideToMove);
     showGameEnded();
+    toolkit_.announce([&] { return announcement::resigned(s_.SideToMove); });
 }
 
 void Game::mnSave_Click() {
@@ -177,6 +196,15 @@ void Game::mnExit_Click() {
 
 void Game::mnAbout_Click() {
     toolkit_.showAboutDialog();
+}
+
+void Game::announceStatus() {
+    toolkit_.announce([this] { return outcomeOrTurn(); });
+}
+
+// When a game ends, by a king taken or by resignation, the side to move is the one that lost.
+std::string Game::outcomeOrTurn() const {
+    return s_.GameOver ? announcement::lost(s_.SideToMove) : announcement::toMove(s_.SideToMove);
 }
 
 // A point shows the picture of its piece, or else the bare-board drawing named by its tag.

@@ -29,6 +29,8 @@ public:
     void mnSave_Click();
     void mnExit_Click();
     void mnAbout_Click();
+    // Tells a screen reader's user whose move it is, or who lost.
+    void announceStatus();
 
     const GameState& state() const { return s_; }
 
@@ -41,6 +43,7 @@ private:
     void setSideName(std::uint8_t side);
     void setCommandPair(Command button, Command menuItem, bool enabled);
     void showGameEnded();
+    std::string outcomeOrTurn() const;
 
     Toolkit& toolkit_;
     GameState s_;

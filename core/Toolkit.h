@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ public:
     // A thin single-line frame round point `cell` (the selection highlight), or none.
     virtual void setPointBorder(int cell, bool framed) = 0;
     virtual void setStatusText(std::string_view text) = 0;
+    // Tells the user of a screen reader at once the text that `text` makes; nothing is shown.
+    // Without a screen reader the text is not made.
+    virtual void announce(const std::function<std::string()>& text) = 0;
     virtual void enableCommand(Command command, bool enabled) = 0;
     // The hourglass pointer over the whole screen, or the default pointer.
     virtual void setBusyPointer(bool busy) = 0;

@@ -1,5 +1,6 @@
 #include "PieceDrawing.h"
 
+#include "Board.h"
 #include "Colours.h"
 #include "Lettering.h"
 #include "Palette.h"
@@ -35,20 +36,10 @@ PieceDrawing::PieceDrawing(int code, const QFont& font) : code_(code), font_(fon
 }
 
 QString PieceDrawing::characterOf(int code) {
-    static const QString kRedCharacters = QStringLiteral("帅士相马车炮兵");
-    static const QString kBlackCharacters = QStringLiteral("将士象马车炮卒");
-    const int kind = code % 10;
-    if (kind >= kRedCharacters.size()) {
+    if (code < 0 || code > UINT8_MAX)
         return {};
-    }
-    switch (code / 10) {
-    case 5:
-        return kRedCharacters.at(kind);
-    case 6:
-        return kBlackCharacters.at(kind);
-    default:
-        return {};
-    }
+    const std::string_view character = piece::characterOf(static_cast<std::uint8_t>(code));
+    return QString::fromUtf8(character.data(), static_cast<qsizetype>(character.size()));
 }
 
 QRgb PieceDrawing::discColour() const {

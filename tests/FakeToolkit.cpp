@@ -48,6 +48,10 @@ void FakeToolkit::setStatusText(std::string_view text) {
     calls.push_back("status " + status);
 }
 
+void FakeToolkit::announce(const std::function<std::string()>& text) {
+    announcements.push_back(text());
+}
+
 void FakeToolkit::enableCommand(Command command, bool enable) {
     enabled[static_cast<int>(command)] = enable;
     calls.push_back(std::string("enable ") + commandName(command) + (enable ? " 1" : " 0"));

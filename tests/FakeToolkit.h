@@ -12,7 +12,8 @@ namespace xiangqi {
 
 // A toolkit without a screen: it remembers what every point shows, records each call in order
 // as a short text ("picture 13 15", "border 4 1", "status 红行", "enable cmdUndo 0", ...), answers
-// message boxes and the Save-As dialog from queues, and keeps written files in memory.
+// message boxes and the Save-As dialog from queues, and keeps written files in memory. What it is
+// asked to announce is kept apart, in announcements.
 class FakeToolkit : public Toolkit {
 public:
     FakeToolkit();
@@ -21,6 +22,7 @@ public:
     int pointTag(int cell) const override;
     void setPointBorder(int cell, bool framed) override;
     void setStatusText(std::string_view text) override;
+    void announce(const std::function<std::string()>& text) override;
     void enableCommand(Command command, bool enabled) override;
     void setBusyPointer(bool busy) override;
     MessageAnswer messageBox(std::string_view text, MessageButtons buttons) override;
@@ -50,6 +52,7 @@ public:
     std::vector<std::pair<std::string, std::string>> writtenFiles;
 
     std::vector<std::string> calls;
+    std::vector<std::string> announcements;
 
     bool isEnabled(Command command) const { return enabled[static_cast<int>(command)]; }
     int framedCount() const;

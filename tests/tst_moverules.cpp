@@ -1,4 +1,5 @@
 #include "Board.h"
+#include "MoveNotation.h"
 #include "MoveRules.h"
 
 #include <QTest>
@@ -38,6 +39,19 @@ Board boardFrom(const QByteArray& picture) {
         qFatal("board picture has %d points instead of 90", index);
     return board;
 }
+
+const QByteArray kStart = R"(
+    rheakaehr
+    .........
+    .c.....c.
+    s.s.s.s.s
+    .........
+    .........
+    S.S.S.S.S
+    .C.....C.
+    .........
+    RHEAKAEHR
+)";
 
 const QByteArray kPalaces = R"(
     ...a.....
@@ -353,6 +367,97 @@ private slots:
         std::uint8_t screens = 0;
         QVERIFY(MoveAllowed(board, piece::kRedKing, 9, 3, 9, 4, screens));
         QVERIFY(MoveAllowed(board, piece::kBlackKing, 0, 4, 0, 3, screens));
+    }
+
+    // Red counts its files from its right with Chinese numerals, black from its own right with
+    // digits; forward is towards the other side.
+    void notationNamesMovesAsPlayersWriteThem_data() {
+        QTest::addColumn<QByteArray>("board");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("notation");
+        const QByteArray start = kStart;
+        QTest::newRow("red cannon along the rank") << start << 64 << 67 << "炮八平五";
+        QTest::newRow("red right cannon") << start << 70 << 67 << "炮二平五";
+        QTest::newRow("black horse forward") << start << 1 << 20 << "马2进3";
+        QTest::newRow("red horse forward") << start << 82 << 65 << "马八进七";
+        QTest::newRow("red chariot forward") << start << 81 << 72 << "车九进一";
+        QTest::newRow("red advisor") << start << 84 << 76 << "士六进五";
+        QTest::newRow("red elephant") << start << 83 << 67 << "相七进五";
+        QTest::newRow("black elephant") << start << 2 << 22 << "象3进5";
+        QTest::newRow("black soldier") << start << 31 << 40 << "卒5进1";
+        QTest::newRow("red king forward") << start << 85 << 76 << "帅五进一";
+        QTest::newRow("black cannon far forward") << start << 19 << 73 << "炮2进6";
+        QTest::newRow("black cannon sideways") << start << 25 << 22 << "炮8平5";
+
+        const QByteArray doubled = R"(
+            ....k....
+            .........
+            R.......c
+            ..h...S..
+            .S....S..
+            R.h.....c
+            ..H......
+            ...A...H.
+            .......H.
+            ...AK....
+        )";
+        QTest::newRow("front red chariot forward") << doubled << 18 << 0 << "前车进二";
+        QTest::newRow("front red chariot across") << doubled << 18 << 21 << "前车平六";
+        QTest::newRow("rear red chariot back") << doubled << 45 << 63 << "后车退二";
+        QTest::newRow("front black cannon forward") << doubled << 53 << 62 << "前炮进1";
+        QTest::newRow("rear black cannon back") << doubled << 26 << 8 << "后炮退2";
+        QTest::newRow("front black horse") << doubled << 47 << 66 << "前马进4";
+        QTest::newRow("rear black horse back") << doubled << 29 << 10 << "后马退2";
+        QTest::newRow("front red horse") << doubled << 70 << 51 << "前马进三";
+        QTest::newRow("rear red horse back") << doubled << 79 << 86 << "后马退四";
+        QTest::newRow("lone red horse back") << doubled << 56 << 73 << "马七退八";
+        QTest::newRow("rear advisor of a file") << doubled << 84 << 76 << "士六进五";
+        QTest::newRow("front advisor of a file") << doubled << 66 << 76 << "士六退五";
+        QTest::newRow("front soldier of two") << doubled << 33 << 34 << "前兵平二";
+        QTest::newRow("rear soldier of two") << doubled << 42 << 43 << "后兵平二";
+        QTest::newRow("soldier alone on its file") << doubled << 37 << 28 << "兵八进一";
+
+        const QByteArray three = R"(
+            ....k....
+            ......S..
+            ......S..
+            ......S..
+            .........
+            .........
+            .........
+            .........
+            .........
+            ....K....
+        )";
+        QTest::newRow("front of three") << three << 15 << 16 << "前兵平二";
+        QTest::newRow("middle of three") << three << 24 << 23 << "中兵平四";
+        QTest::newRow("rear of three") << three << 33 << 32 << "后兵平四";
+
+        // With soldiers doubled on two files, the file takes the place of the soldier.
+        const QByteArray twoFiles = R"(
+            ....k....
+            ......S..
+            ......S..
+            ..S...S..
+            ..S......
+            ..S......
+            ..S......
+            .........
+            .........
+            ....K....
+        )";
+        QTest::newRow("front of three, beside a doubled file")
+            << twoFiles << 15 << 16 << "前三平二";
+        QTest::newRow("first of four") << twoFiles << 29 << 20 << "一七进一";
+        QTest::newRow("second of four") << twoFiles << 38 << 37 << "二七平八";
+    }
+    void notationNamesMovesAsPlayersWriteThem() {
+        QFETCH(QByteArray, board);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, notation);
+        QCOMPARE(QString::fromStdString(MoveNotation(boardFrom(board), from, to)), notation);
     }
 
     void unknownCodesNeverMove_data() {

@@ -1,6 +1,6 @@
 #include "BoardPoints.h"
 
-#include "BoardPointsAccessible.h"
+#include "BoardAccessible.h"
 #include "PictureBank.h"
 #include "PointGeometry.h"
 
@@ -73,7 +73,7 @@ BoardPoints::BoardPoints(const PictureBank& bank, QWidget* parent) : QWidget(par
     setFixedSize((kCols - 1) * kPitch + kPointSize, (kRows - 1) * kPitch + kPointSize);
     // Tab reaches the board; a click does not take the focus, so the mouse leaves no cursor.
     setFocusPolicy(Qt::TabFocus);
-    QAccessible::installFactory(&BoardPointsAccessible::create);
+    QAccessible::installFactory(&BoardAccessible::create);
 }
 
 QRect BoardPoints::pointRect(int cell) {
@@ -206,7 +206,8 @@ void BoardPoints::mouseReleaseEvent(QMouseEvent* event) {
         emit pointClicked(cell);
 }
 
-// Space and Enter click the point under the cursor, once for each press of the key.
+// Space and Enter click the point under the cursor, once for each press of the key; S asks for
+// the status.
 void BoardPoints::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Left:
@@ -222,6 +223,10 @@ void BoardPoints::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter:
         if (!event->isAutoRepeat())
             emit pointClicked(focusPoint_);
+        return;
+    case Qt::Key_S:
+        if (!event->isAutoRepeat())
+            emit statusAsked();
         return;
     default:
         QWidget::keyPressEvent(event);

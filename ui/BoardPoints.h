@@ -18,8 +18,9 @@ class PointGeometry;
 // framed by a thin line. At any device pixel ratio the pictures and the frame are drawn at the
 // screen's resolution. A click on a point reports its cell index. From the keyboard, the arrow
 // keys move a cursor from point to point and Space or Enter clicks the point under it; the
-// cursor shows while the board has the keyboard focus. Assistive technology sees the board as a
-// table of the points (BoardPointsAccessible) and is told of every change.
+// cursor shows while the board has the keyboard focus, and S asks for the status. Assistive
+// technology sees the board as a group of the points (BoardAccessible) and is told of every
+// change.
 class BoardPoints : public QWidget {
     Q_OBJECT
 
@@ -45,6 +46,8 @@ public:
 
 signals:
     void pointClicked(int cell);
+    // S was pressed: the player asks whose move it is.
+    void statusAsked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,8 @@
 #include "StatusLabel.h"
 
+#include "StatusAccessible.h"
+
+#include <QAccessible>
 #include <QEvent>
 #include <QPainter>
 
@@ -9,6 +12,15 @@ StatusLabel::StatusLabel(const QString& text, QWidget* parent) : QLabel(text, pa
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    QAccessible::installFactory(&StatusAccessible::create);
+}
+
+// Each announcement shows the notification anew, which is what a screen reader speaks.
+void StatusLabel::announce(const QString& text) {
+    announcement_ = text;
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(this);
+    QAccessibleEvent shown(status->child(0), QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 void StatusLabel::paintEvent(QPaintEvent*) {

@@ -11,12 +11,17 @@ namespace xiangqi {
 // so two lines of the 42 point font fit the label's height whatever the font's own spacing.
 // The label paints every pixel of its own, the window's background behind the text, and draws
 // each text it has shown once only: the big characters cost far more to draw than to copy, and
-// the status changes with every move.
+// the status changes with every move. Assistive technology sees the label as the window's status
+// bar (StatusAccessible), through which the game's announcements reach a screen reader.
 class StatusLabel : public QLabel {
     Q_OBJECT
 
 public:
     StatusLabel(const QString& text, QWidget* parent);
+
+    // Has a screen reader speak `text` now; nothing is drawn. Pre: QAccessible::isActive().
+    void announce(const QString& text);
+    QString announcement() const { return announcement_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,6 +35,7 @@ private:
 
     // The drawings of the texts shown so far, at the label's present size, font and colours.
     QHash<QString, QPixmap> drawings_;
+    QString announcement_;
 };
 
 } // namespace xiangqi

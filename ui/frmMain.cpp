@@ -9,6 +9,7 @@
 #include "TitleLabel.h"
 #include "frmAbout.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCompleter>
 #include <QFileDialog>
@@ -21,6 +22,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
+#include <utility>
 
 namespace xiangqi {
 
@@ -114,6 +116,7 @@ void frmMain::createControls(QWidget* client) {
     Image1->move(24, 24);
     Image1->setFocusPoint(kRedKingPoint);
     connect(Image1, &BoardPoints::pointClicked, this, &frmMain::Image1_Click);
+    connect(Image1, &BoardPoints::statusAsked, this, [this] { game_.announceStatus(); });
 
     Label2 = new StatusLabel(QStringLiteral("红行"), client);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -215,6 +218,32 @@ void frmMain::setPointBorder(int cell, bool framed) {
 
 void frmMain::setStatusText(std::string_view text) {
     Label2->setText(fromUtf8(text));
+}
+
+// A question's box takes the activation from the window, and the window manager gives it back
+// only once the box has closed: a screen reader then reads the window and its focused button
+// anew, and would talk over an announcement made before. So what the game announces while the
+// window is not active waits until it is.
+void frmMain::announce(const std::function<std::string()>& text) {
+    if (!QAccessible::isActive())
+        return;
+    pendingAnnouncement_ = QString::fromStdString(text());
+    if (isActiveWindow())
+        tellPendingAnnouncement();
+}
+
+// Qt tells assistive technology of the window's activation and of its focused control once this
+// event has been handled; the announcement follows them.
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        !pendingAnnouncement_.isEmpty())
+        QMetaObject::invokeMethod(this, &frmMain::tellPendingAnnouncement, Qt::QueuedConnection);
+}
+
+void frmMain::tellPendingAnnouncement() {
+    if (!pendingAnnouncement_.isEmpty())
+        Label2->announce(std::exchange(pendingAnnouncement_, QString()));
 }
 
 void frmMain::enableCommand(Command command, bool enabled) {

@@ -18,6 +18,7 @@ namespace xiangqi {
 
 class BoardPoints;
 class NameOnlyIconProvider;
+class StatusLabel;
 class TitleLabel;
 
 // The main window: the board points inside their frame, the title and status labels, the four
@@ -39,6 +40,7 @@ public:
     int pointTag(int cell) const override;
     void setPointBorder(int cell, bool framed) override;
     void setStatusText(std::string_view text) override;
+    void announce(const std::function<std::string()>& text) override;
     void enableCommand(Command command, bool enabled) override;
     void setBusyPointer(bool busy) override;
     MessageAnswer messageBox(std::string_view text, MessageButtons buttons) override;
@@ -49,6 +51,7 @@ public:
     void end() override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -65,12 +68,13 @@ private:
     QPushButton* createButton(const QString& text, QRect geometry, QWidget* client);
     void enableButton(QPushButton* button, bool enabled);
     QFileDialog& saveDialog();
+    void tellPendingAnnouncement();
 
     // The controls; each also carries its name as its object name.
     TitleLabel* Label1 = nullptr;
     QGroupBox* Frame1 = nullptr;
     BoardPoints* Image1 = nullptr;
-    QLabel* Label2 = nullptr;
+    StatusLabel* Label2 = nullptr;
     QPushButton* cmdStart = nullptr;
     QPushButton* cmdAbort = nullptr;
     QPushButton* cmdUndo = nullptr;
@@ -84,6 +88,7 @@ private:
     PictureBank Image2;
     Game game_{*this};
     bool saveCancelError_ = false;
+    QString pendingAnnouncement_;
     // The Save-As dialog uses its icons while it lives, so they go first.
     std::unique_ptr<NameOnlyIconProvider> saveDialogIcons_;
     std::unique_ptr<QFileDialog> saveDialog_;

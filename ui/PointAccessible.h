@@ -9,9 +9,9 @@ class BoardPoints;
 
 // One board point as assistive technology sees it: a cell of the board's table, named after
 // what stands on the point and where the point is, and selected while the point is framed.
-class BoardPointAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class PointAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
-    BoardPointAccessible(BoardPoints* board, int cell);
+    PointAccessible(BoardPoints* board, int cell);
 
     int cell() const { return cell_; }
 

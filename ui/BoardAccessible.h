@@ -7,12 +7,15 @@
 
 namespace xiangqi {
 
-// The board as assistive technology sees it: a table of 10 rows by 9 columns whose cells are
-// the points in index order, row by row from the top left. A point's interface is made when it
-// is first asked for and kept by its id until the board's own goes.
-class BoardPointsAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+// The board as assistive technology sees it: a group of the 90 points in index order, row by row
+// from the top left, each a cell that knows its row and column, which the board's table
+// interface of 10 rows by 9 columns gives too. It is not given the role of a table: a screen
+// reader reads a whole row of a table in a desktop program whenever the row changes, and a
+// board's rows are no records; moving one point up must read that point alone. A point's
+// interface is made when it is first asked for and kept by its id until the board's own goes.
+class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit BoardPointsAccessible(BoardPoints* board);
+    explicit BoardAccessible(BoardPoints* board);
 
     // The factory that makes this interface for the board, for QAccessible::installFactory.
     static QAccessibleInterface* create(const QString& className, QObject* object);
@@ -47,7 +50,7 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 protected:
-    ~BoardPointsAccessible() override;
+    ~BoardAccessible() override;
 
 private:
     BoardPoints* board() const;

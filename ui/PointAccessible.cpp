@@ -1,7 +1,7 @@
-#include "BoardPointAccessible.h"
+#include "PointAccessible.h"
 
+#include "Announcement.h"
 #include "BoardPoints.h"
-#include "PieceDrawing.h"
 
 #include <QWidget>
 #include <QWindow>
@@ -10,14 +10,14 @@ namespace xiangqi {
 
 namespace {
 constexpr int kCols = BoardPoints::kCols;
-// What stands on a point showing bank picture `bankIndex`, as the pieces read: "红 炮". A piece's
-// picture has the piece's code as its bank index; the bare-board drawings have other numbers,
-// some of them above 50, for which there is no piece character.
+// What stands on a point showing bank picture `bankIndex`: "红 炮". A piece's picture has the
+// piece's code as its bank index; the bare-board drawings have other numbers, some of them
+// above 50, that are no piece codes.
 QString occupantName(int bankIndex) {
-    const QString character = drawing::PieceDrawing::characterOf(bankIndex);
-    if (character.isEmpty())
-        return QStringLiteral("空位");
-    return (bankIndex / 10 == 5 ? QStringLiteral("红 ") : QStringLiteral("黑 ")) + character;
+    const std::string name = bankIndex >= 0 && bankIndex <= UINT8_MAX
+                                 ? announcement::pieceName(static_cast<std::uint8_t>(bankIndex))
+                                 : std::string();
+    return name.empty() ? QStringLiteral("空位") : QString::fromStdString(name);
 }
 
 // Where a point is, as seen on the screen, counted from the top left: "第8行，第2列".
@@ -26,35 +26,34 @@ QString placeName(int cell) {
 }
 } // namespace
 
-BoardPointAccessible::BoardPointAccessible(BoardPoints* board, int cell)
-    : board_(board), cell_(cell) {}
+PointAccessible::PointAccessible(BoardPoints* board, int cell) : board_(board), cell_(cell) {}
 
-bool BoardPointAccessible::isValid() const {
+bool PointAccessible::isValid() const {
     return !board_.isNull();
 }
 
-QWindow* BoardPointAccessible::window() const {
+QWindow* PointAccessible::window() const {
     return board_ ? board_->window()->windowHandle() : nullptr;
 }
 
-QAccessibleInterface* BoardPointAccessible::parent() const {
+QAccessibleInterface* PointAccessible::parent() const {
     return QAccessible::queryAccessibleInterface(board_.data());
 }
 
-QString BoardPointAccessible::text(QAccessible::Text type) const {
+QString PointAccessible::text(QAccessible::Text type) const {
     if (type != QAccessible::Name || !board_)
         return {};
     return occupantName(board_->picture(cell_)) + QStringLiteral("，") + placeName(cell_);
 }
 
-QRect BoardPointAccessible::rect() const {
+QRect PointAccessible::rect() const {
     if (!board_)
         return {};
     const QRect point = BoardPoints::pointRect(cell_);
     return {board_->mapToGlobal(point.topLeft()), point.size()};
 }
 
-QAccessible::State BoardPointAccessible::state() const {
+QAccessible::State PointAccessible::state() const {
     QAccessible::State state;
     if (!board_) {
         state.invalid = true;
@@ -68,21 +67,21 @@ QAccessible::State BoardPointAccessible::state() const {
     return state;
 }
 
-void* BoardPointAccessible::interface_cast(QAccessible::InterfaceType type) {
+void* PointAccessible::interface_cast(QAccessible::InterfaceType type) {
     if (type == QAccessible::TableCellInterface)
         return static_cast<QAccessibleTableCellInterface*>(this);
     return nullptr;
 }
 
-bool BoardPointAccessible::isSelected() const {
+bool PointAccessible::isSelected() const {
     return board_ && board_->isFramed(cell_);
 }
 
-int BoardPointAccessible::columnIndex() const {
+int PointAccessible::columnIndex() const {
     return cell_ % kCols;
 }
 
-int BoardPointAccessible::rowIndex() const {
+int PointAccessible::rowIndex() const {
     return cell_ / kCols;
 }
 
