@@ -16,9 +16,10 @@ fail() {
     exit 1
 }
 
-# Runs the command that follows every tenth of a second until it succeeds, at most 100 times.
+# Runs the command that follows every tenth of a second until it succeeds, at most 600 times: a
+# minute and more, so that only a program that never shows its board fails, not a slow machine.
 wait_for() {
-    for _ in $(seq 100); do
+    for _ in $(seq 600); do
         "$@" && return 0
         sleep 0.1
     done
