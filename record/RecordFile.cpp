@@ -64,14 +64,19 @@ bool createOnDisk(int folder, const char* name, mode_t oldPermissions, QByteArra
     return false;
 }
 
+// A hidden name of the same few bytes whatever the record's name, which may be as long as the
+// file system allows.
+QByteArray temporaryName() {
+    return ".tvq-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+}
+
 // Puts `contents` in place of the file `name` in `folder` with a single rename of a complete
 // file, so that the name holds the old record or the new one in full, even after a power cut.
 bool replace(int folder, const QByteArray& name, QByteArrayView contents) {
     mode_t oldPermissions = 0;
     if (!mayReplace(folder, name, oldPermissions))
         return false;
-    const QByteArray temporary =
-        name + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+    const QByteArray temporary = temporaryName();
     if (!createOnDisk(folder, temporary, oldPermissions, contents))
         return false;
     if (::renameat(folder, temporary, folder, name) != 0) {

@@ -114,25 +114,33 @@ void RecordFileTest::verifyALaterWriteWorks(const QString& folder) {
 }
 
 void RecordFileTest::theFileHoldsExactlyTheWrittenBytes_data() {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("existing");
     QTest::addColumn<QByteArray>("contents");
 
-    QTest::newRow("the worked example in a new file") << QByteArray() << kWorkedExample;
-    QTest::newRow("no moves give an empty file") << QByteArray() << QByteArray("");
+    const QString game = QStringLiteral("game.tvq");
+    QTest::newRow("the worked example in a new file") << game << QByteArray() << kWorkedExample;
+    QTest::newRow("no moves give an empty file") << game << QByteArray() << QByteArray("");
     QTest::newRow("a larger old file keeps none of its bytes")
-        << QByteArray(4096, 'z') << kWorkedExample;
-    QTest::newRow("an empty record empties an old file") << kOldContents << QByteArray("");
+        << game << QByteArray(4096, 'z') << kWorkedExample;
+    QTest::newRow("an empty record empties an old file") << game << kOldContents << QByteArray("");
     QTest::newRow("line ends are not translated")
-        << QByteArray() << QByteArray("1,2,0\r\n\n\r3,4,0\r\r\n", 17);
-    QTest::newRow("zero bytes are kept") << kOldContents << QByteArray("a\0b\r\n", 5);
+        << game << QByteArray() << QByteArray("1,2,0\r\n\n\r3,4,0\r\r\n", 17);
+    QTest::newRow("zero bytes are kept") << game << kOldContents << QByteArray("a\0b\r\n", 5);
+    // The longest name a file system takes is 255 bytes; a Chinese character takes three.
+    QTest::newRow("a name of 255 bytes replaces its old file")
+        << QString(251, u'x') + ".tvq" << kOldContents << kWorkedExample;
+    QTest::newRow("a name of 81 Chinese characters")
+        << QString(81, u'局') + ".tvq" << QByteArray() << kWorkedExample;
 }
 
 void RecordFileTest::theFileHoldsExactlyTheWrittenBytes() {
+    QFETCH(QString, name);
     QFETCH(QByteArray, existing);
     QFETCH(QByteArray, contents);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString path = dir.filePath("game.tvq");
+    const QString path = dir.filePath(name);
     if (!existing.isNull())
         QVERIFY(createFile(path, existing));
 
@@ -140,7 +148,7 @@ void RecordFileTest::theFileHoldsExactlyTheWrittenBytes() {
 
     QCOMPARE(readAll(path), contents);
     QCOMPARE(QFileInfo(path).size(), contents.size());
-    QCOMPARE(entriesOf(dir.path()), QStringList{"game.tvq"});
+    QCOMPARE(entriesOf(dir.path()), QStringList{name});
 }
 
 void RecordFileTest::aRefusedTargetFailsAndLeavesTheFolderAsItWas_data() {
