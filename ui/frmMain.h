@@ -65,6 +65,7 @@ private:
     QPushButton* createButton(const QString& text, QRect geometry, QWidget* client);
     void enableButton(QPushButton* button, bool enabled);
     QFileDialog& saveDialog();
+    void offerLastSavedFile(QFileDialog& dialog) const;
 
     // The controls; each also carries its name as its object name.
     TitleLabel* Label1 = nullptr;
@@ -87,6 +88,8 @@ private:
     // The Save-As dialog uses its icons while it lives, so they go first.
     std::unique_ptr<NameOnlyIconProvider> saveDialogIcons_;
     std::unique_ptr<QFileDialog> saveDialog_;
+    QString firstSaveFolder_;
+    QString lastSavedFile_;
 };
 
 } // namespace xiangqi
