@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DestroyedWindowWatch.h"
 #include "Game.h"
 #include "PictureBank.h"
 #include "Toolkit.h"
@@ -90,6 +91,8 @@ private:
     std::unique_ptr<QFileDialog> saveDialog_;
     QString firstSaveFolder_;
     QString lastSavedFile_;
+    // When another X client destroys the window, the program ends as 退出 ends it.
+    DestroyedWindowWatch destroyedWatch_{*this, [this] { end(); }};
 };
 
 } // namespace xiangqi
