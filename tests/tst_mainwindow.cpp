@@ -845,9 +845,16 @@ private slots:
         QCOMPARE(commandStates(), QStringLiteral("001"));
     }
 
+    // Cancelling ends the command silently. So does a press on 保存 that comes in while the
+    // dialog is still open: here as it closes, in the same round of input, before its exec has
+    // returned.
     void cancellingTheSaveAsDialogEndsTheCommandSilently() {
         resign();
-        handleNextDialog<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("Recursive call")));
+        handleNextDialog<QFileDialog>([this](QFileDialog* dialog) {
+            dialog->reject();
+            control<QPushButton>("cmdSave")->click();
+        });
         control<QAction>("mnSave")->trigger();
         QCOMPARE(messages, QStringList({"你真的要认输吗?"}));
     }

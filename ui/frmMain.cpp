@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 namespace xiangqi {
@@ -271,8 +272,13 @@ void frmMain::setSaveDialogCancelError(bool armed) {
 }
 
 // Without the cancel error armed, a cancelled dialog yields an empty path, which no file can be
-// written to.
+// written to. A request while the dialog is open shows nothing and yields no path: a press on
+// 保存 that comes in the same round of input as the close of the dialog is handled after the
+// dialog has been hidden but before its exec has returned.
 std::optional<std::string> frmMain::showSaveDialog(std::string_view filter) {
+    if (saveDialogOpen_)
+        return std::nullopt;
+    const QScopedValueRollback open(saveDialogOpen_, true);
     QFileDialog& dialog = saveDialog();
     const QStringList filters{qtFilter(filter)};
     if (dialog.nameFilters() != filters) // a new filter would change the extension of the name

@@ -86,6 +86,7 @@ private:
     PictureBank Image2;
     Game game_{*this};
     bool saveCancelError_ = false;
+    bool saveDialogOpen_ = false;
     // The Save-As dialog uses its icons while it lives, so they go first.
     std::unique_ptr<NameOnlyIconProvider> saveDialogIcons_;
     std::unique_ptr<QFileDialog> saveDialog_;
