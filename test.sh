@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the game and runs every test. With --sanitize, builds and runs them again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds the game, with warnings as errors, and runs every test. With --sanitize, builds and
+# runs them again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -12,7 +12,7 @@ ensure_packages "${BUILD_PACKAGES[@]}" qt6-qpa-plugins xvfb xdotool imagemagick 
 build_and_test() {
     local dir=$1
     shift
-    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake -S . -B "$dir" -G Ninja -DXIANGQI_WERROR=ON "$@" >/dev/null
     cmake --build "$dir"
     ctest --test-dir "$dir" --output-on-failure --timeout 300
 }

@@ -9,9 +9,9 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
 
 launches=${1:-20}
 build=build-bench
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DXIANGQI_WERROR=ON >/dev/null
 cmake --build "$build" --target tovan-xiangqi bench-bare-window bench-menu-titles bench-startup \
-    bench-move bench-save bench-dialogs
+    bench-move bench-save bench-dialogs bench-save-dialog
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -34,6 +34,8 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/n
 xvfb=$!
 while [ ! -s "$work/display" ] && kill -0 "$xvfb" 2>/dev/null; do sleep 0.1; done
 DISPLAY=":$(head -n 1 "$work/display")" "$build/bench/bench-dialogs" 2>>"$details" |
+    tee -a "$rows" || status=1
+DISPLAY=":$(head -n 1 "$work/display")" "$build/bench/bench-save-dialog" 2>>"$details" |
     tee -a "$rows" || status=1
 kill "$xvfb"
 grep -q '\*\*no\*\*' "$rows" && status=1

@@ -25,6 +25,7 @@ ensure_packages() {
     fi
 }
 
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev)
+# libxcb1-dev: the window reads the X server's notice that its window was destroyed.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev)
 # bench/run.sh: the start-up harness watches the X server through libxcb's DAMAGE extension.
-BENCH_PACKAGES=(pkgconf libxcb1-dev libxcb-damage0-dev xvfb qt6-qpa-plugins)
+BENCH_PACKAGES=(pkgconf libxcb-damage0-dev xvfb qt6-qpa-plugins)

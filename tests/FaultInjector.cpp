@@ -49,6 +49,7 @@ QList<int> FaultInjector::errorsOf(const QByteArray& call) {
         {"open", {ENOSPC, EDQUOT, EROFS}},
         {"openat", {ENOSPC, EDQUOT, EROFS}},
         {"faccessat", {EIO, EROFS}},
+        {"readlink", {EIO}},
         {"fchmod", {EIO, EROFS}},
         {"write", {ENOSPC, EDQUOT, EIO}},
         {"fsync", {ENOSPC, EDQUOT, EIO, EROFS}},
@@ -119,6 +120,13 @@ extern "C" int faccessat(int folder, const char* path, int mode, int flags) {
         return -1;
     static const auto real = next<decltype(&faccessat)>("faccessat");
     return real(folder, path, mode, flags);
+}
+
+extern "C" ssize_t readlink(const char* path, char* target, size_t size) {
+    if (!FaultInjector::mayProceed("readlink"))
+        return -1;
+    static const auto real = next<decltype(&readlink)>("readlink");
+    return real(path, target, size);
 }
 
 extern "C" int fchmod(int file, mode_t mode) {

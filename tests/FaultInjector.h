@@ -6,8 +6,9 @@
 
 // Makes the file-system calls of this thread fail on purpose while an injector lives, as when a
 // disk fills up, breaks or turns read-only part way through a save. The test program defines
-// open, openat, faccessat, fchmod, write, fsync, fdatasync, close, rename and renameat itself,
-// so every call to them, from Qt as well, comes here first and then goes on to the C library.
+// open, openat, faccessat, readlink, fchmod, write, fsync, fdatasync, close, rename and
+// renameat itself, so every call to them, from Qt as well, comes here first and then goes on to
+// the C library.
 // Calls are counted from 1 while an injector lives and only on the thread that made it; other
 // calls pass untouched. One injector at a time.
 class FaultInjector {

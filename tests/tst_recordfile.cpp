@@ -6,8 +6,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
+#include <linux/capability.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using xiangqi::RecordFile;
 
@@ -60,6 +63,36 @@ private:
     bool mounted_ = false;
 };
 
+// While this lives, the superuser's file permissions are checked on this thread as anyone
+// else's: a folder without read permission cannot be opened for reading then.
+class WithoutPermissionOverride {
+public:
+    WithoutPermissionOverride() {
+        ::syscall(SYS_capget, &header_, saved_);
+        __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
+        reduced[0].effective &= ~(1u << CAP_DAC_OVERRIDE | 1u << CAP_DAC_READ_SEARCH);
+        ::syscall(SYS_capset, &header_, reduced);
+    }
+    ~WithoutPermissionOverride() { ::syscall(SYS_capset, &header_, saved_); }
+    WithoutPermissionOverride(const WithoutPermissionOverride&) = delete;
+    WithoutPermissionOverride& operator=(const WithoutPermissionOverride&) = delete;
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2]{};
+};
+
+// Makes the symbolic links that `links` lists as "name -> target", names relative to `folder`.
+bool makeLinks(const QString& folder, const QStringList& links) {
+    for (const QString& link : links) {
+        const QStringList parts = link.split(QStringLiteral(" -> "));
+        const QByteArray path = QFile::encodeName(folder + '/' + parts.value(0));
+        if (::symlink(QFile::encodeName(parts.value(1)).constData(), path.constData()) != 0)
+            return false;
+    }
+    return true;
+}
+
 // Fills the filesystem of `path` with that file until only `space` bytes are left.
 bool fillUpTo(const QString& path, qint64 space) {
     QFile filler(path);
@@ -81,7 +114,7 @@ bool includesSync(const QList<QByteArray>& calls) {
     return calls.contains("fsync") || calls.contains("fdatasync");
 }
 
-enum class Obstacle { MissingFolder, PathIsFolder, ReadOnlyFolder, ReadOnlyFile, Pipe };
+enum class Obstacle { MissingFolder, PathIsFolder, ReadOnlyFolder, ReadOnlyFile, Pipe, LinkLoop };
 
 } // namespace
 
@@ -93,6 +126,8 @@ class RecordFileTest : public QObject {
 private slots:
     void theFileHoldsExactlyTheWrittenBytes_data();
     void theFileHoldsExactlyTheWrittenBytes();
+    void theRecordGoesWhereTheLinksLeadInAnyWritableFolder_data();
+    void theRecordGoesWhereTheLinksLeadInAnyWritableFolder();
     void aRefusedTargetFailsAndLeavesTheFolderAsItWas_data();
     void aRefusedTargetFailsAndLeavesTheFolderAsItWas();
     void aWriteCutShortFailsAndKeepsTheOldFile_data();
@@ -114,25 +149,33 @@ void RecordFileTest::verifyALaterWriteWorks(const QString& folder) {
 }
 
 void RecordFileTest::theFileHoldsExactlyTheWrittenBytes_data() {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("existing");
     QTest::addColumn<QByteArray>("contents");
 
-    QTest::newRow("the worked example in a new file") << QByteArray() << kWorkedExample;
-    QTest::newRow("no moves give an empty file") << QByteArray() << QByteArray("");
+    const QString game = QStringLiteral("game.tvq");
+    QTest::newRow("the worked example in a new file") << game << QByteArray() << kWorkedExample;
+    QTest::newRow("no moves give an empty file") << game << QByteArray() << QByteArray("");
     QTest::newRow("a larger old file keeps none of its bytes")
-        << QByteArray(4096, 'z') << kWorkedExample;
-    QTest::newRow("an empty record empties an old file") << kOldContents << QByteArray("");
+        << game << QByteArray(4096, 'z') << kWorkedExample;
+    QTest::newRow("an empty record empties an old file") << game << kOldContents << QByteArray("");
     QTest::newRow("line ends are not translated")
-        << QByteArray() << QByteArray("1,2,0\r\n\n\r3,4,0\r\r\n", 17);
-    QTest::newRow("zero bytes are kept") << kOldContents << QByteArray("a\0b\r\n", 5);
+        << game << QByteArray() << QByteArray("1,2,0\r\n\n\r3,4,0\r\r\n", 17);
+    QTest::newRow("zero bytes are kept") << game << kOldContents << QByteArray("a\0b\r\n", 5);
+    // The longest name a file system takes is 255 bytes; a Chinese character takes three.
+    QTest::newRow("a name of 255 bytes replaces its old file")
+        << QString(251, u'x') + ".tvq" << kOldContents << kWorkedExample;
+    QTest::newRow("a name of 81 Chinese characters")
+        << QString(81, u'局') + ".tvq" << QByteArray() << kWorkedExample;
 }
 
 void RecordFileTest::theFileHoldsExactlyTheWrittenBytes() {
+    QFETCH(QString, name);
     QFETCH(QByteArray, existing);
     QFETCH(QByteArray, contents);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString path = dir.filePath("game.tvq");
+    const QString path = dir.filePath(name);
     if (!existing.isNull())
         QVERIFY(createFile(path, existing));
 
@@ -140,7 +183,62 @@ void RecordFileTest::theFileHoldsExactlyTheWrittenBytes() {
 
     QCOMPARE(readAll(path), contents);
     QCOMPARE(QFileInfo(path).size(), contents.size());
-    QCOMPARE(entriesOf(dir.path()), QStringList{"game.tvq"});
+    QCOMPARE(entriesOf(dir.path()), QStringList{name});
+}
+
+void RecordFileTest::theRecordGoesWhereTheLinksLeadInAnyWritableFolder_data() {
+    QTest::addColumn<QStringList>("links");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("recordAt");
+    QTest::addColumn<bool>("writeOnly");
+
+    QTest::newRow("a link to a record not written yet")
+        << QStringList{"game.tvq -> records/new.tvq"} << "game.tvq"
+        << "records/new.tvq" << false;
+    QTest::newRow("a chain of links, each relative to its own folder")
+        << QStringList{"game.tvq -> chain/next.tvq", "chain/next.tvq -> ../records/new.tvq"}
+        << "game.tvq"
+        << "records/new.tvq" << false;
+    QTest::newRow("a link to an existing record")
+        << QStringList{"game.tvq -> records/old.tvq"} << "game.tvq"
+        << "records/old.tvq" << false;
+    QTest::newRow("a folder that may be written but not listed")
+        << QStringList{} << "records/new.tvq"
+        << "records/new.tvq" << true;
+}
+
+// Through symbolic links, the file at the end of their chain gets the record, whether it exists
+// or not, and the links stay. In a folder whose files may be written but not listed (a drop
+// box), even by the superuser, the record is saved as anywhere else.
+void RecordFileTest::theRecordGoesWhereTheLinksLeadInAnyWritableFolder() {
+    QFETCH(QStringList, links);
+    QFETCH(QString, path);
+    QFETCH(QString, recordAt);
+    QFETCH(bool, writeOnly);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString records = dir.filePath("records");
+    QVERIFY(QDir().mkpath(records) && QDir().mkpath(dir.filePath("chain")));
+    QVERIFY(createFile(records + "/old.tvq", kOldContents));
+    QVERIFY(makeLinks(dir.path(), links));
+    if (writeOnly)
+        QVERIFY(QFile::setPermissions(records, QFile::WriteOwner | QFile::ExeOwner));
+
+    bool written = false;
+    {
+        const WithoutPermissionOverride asAnyone;
+        written = RecordFile::write(dir.filePath(path), kWorkedExample);
+    }
+    QFile::setPermissions(records, kWritableFolder);
+
+    QVERIFY(written);
+    QCOMPARE(readAll(dir.filePath(recordAt)), kWorkedExample);
+    for (const QString& link : links)
+        QVERIFY2(QFileInfo(dir.filePath(link.section(' ', 0, 0))).isSymLink(), qPrintable(link));
+    QStringList saved{"old.tvq", QFileInfo(recordAt).fileName()};
+    saved.removeDuplicates();
+    saved.sort();
+    QCOMPARE(entriesOf(records), saved);
 }
 
 void RecordFileTest::aRefusedTargetFailsAndLeavesTheFolderAsItWas_data() {
@@ -151,6 +249,7 @@ void RecordFileTest::aRefusedTargetFailsAndLeavesTheFolderAsItWas_data() {
     QTest::newRow("the folder is read-only") << Obstacle::ReadOnlyFolder;
     QTest::newRow("the existing file is read-only") << Obstacle::ReadOnlyFile;
     QTest::newRow("the path names a pipe") << Obstacle::Pipe;
+    QTest::newRow("the path is a loop of links") << Obstacle::LinkLoop;
 }
 
 // The read-only rows also hold when the tests run as the superuser, who could write anyway.
@@ -181,6 +280,9 @@ void RecordFileTest::aRefusedTargetFailsAndLeavesTheFolderAsItWas() {
     case Obstacle::Pipe:
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0666), 0);
         break;
+    case Obstacle::LinkLoop:
+        QVERIFY(makeLinks(folder, {"game.tvq -> loop.tvq", "loop.tvq -> game.tvq"}));
+        break;
     }
     const QStringList entriesBefore = entriesOf(folder);
 
@@ -194,6 +296,8 @@ void RecordFileTest::aRefusedTargetFailsAndLeavesTheFolderAsItWas() {
         QVERIFY(QFileInfo(path).isDir());
     if (obstacle == Obstacle::Pipe)
         QCOMPARE(QFileInfo(path).isFile(), false);
+    if (obstacle == Obstacle::LinkLoop)
+        QVERIFY(QFileInfo(path).isSymLink());
     verifyALaterWriteWorks(folder);
 }
 

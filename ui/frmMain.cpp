@@ -17,10 +17,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <utility>
 
@@ -299,24 +301,29 @@ void frmMain::setSaveDialogCancelError(bool armed) {
 }
 
 // Without the cancel error armed, a cancelled dialog yields an empty path, which no file can be
-// written to.
+// written to. A request while the dialog is open shows nothing and yields no path: a press on
+// 保存 that comes in the same round of input as the close of the dialog is handled after the
+// dialog has been hidden but before its exec has returned.
 std::optional<std::string> frmMain::showSaveDialog(std::string_view filter) {
+    if (saveDialogOpen_)
+        return std::nullopt;
+    const QScopedValueRollback open(saveDialogOpen_, true);
     QFileDialog& dialog = saveDialog();
     const QStringList filters{qtFilter(filter)};
     if (dialog.nameFilters() != filters) // a new filter would change the extension of the name
         dialog.setNameFilters(filters);
+    offerLastSavedFile(dialog);
     const QString path =
         dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     if (!path.isEmpty())
-        dialog.selectFile(path); // the next save opens in its folder, with its name
+        lastSavedFile_ = path;
     if (path.isEmpty() && saveCancelError_)
         return std::nullopt;
     return path.toStdString();
 }
 
-// Made when first needed, the dialog lasts as long as the window and so offers the folder and
-// name last chosen. It is Qt's own dialog, so it speaks Chinese whatever the desktop's native
-// dialog would.
+// Made when first needed, the dialog lasts as long as the window. It is Qt's own dialog, so it
+// speaks Chinese whatever the desktop's native dialog would.
 QFileDialog& frmMain::saveDialog() {
     if (!saveDialog_) {
         saveDialogIcons_ = std::make_unique<NameOnlyIconProvider>();
@@ -325,8 +332,20 @@ QFileDialog& frmMain::saveDialog() {
         saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
         saveDialog_->setIconProvider(saveDialogIcons_.get());
         sizeCompletionsAlike(*saveDialog_);
+        firstSaveFolder_ = saveDialog_->directory().absolutePath();
     }
     return *saveDialog_;
+}
+
+// The dialog offers the folder and name of the last save, or before the first save the folder
+// it first showed and no name: what was typed into it and cancelled is gone. Qt's dialog can
+// select a name but not clear one, so its name field is cleared directly.
+void frmMain::offerLastSavedFile(QFileDialog& dialog) const {
+    if (!lastSavedFile_.isEmpty())
+        return dialog.selectFile(lastSavedFile_);
+    dialog.setDirectory(firstSaveFolder_);
+    if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->clear();
 }
 
 bool frmMain::writeTextFile(const std::string& path, std::string_view contents) {

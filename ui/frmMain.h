@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DestroyedWindowWatch.h"
 #include "Game.h"
 #include "PictureBank.h"
 #include "Toolkit.h"
@@ -68,6 +69,7 @@ private:
     QPushButton* createButton(const QString& text, QRect geometry, QWidget* client);
     void enableButton(QPushButton* button, bool enabled);
     QFileDialog& saveDialog();
+    void offerLastSavedFile(QFileDialog& dialog) const;
     void tellPendingAnnouncement();
 
     // The controls; each also carries its name as its object name.
@@ -89,9 +91,14 @@ private:
     Game game_{*this};
     bool saveCancelError_ = false;
     QString pendingAnnouncement_;
+    bool saveDialogOpen_ = false;
     // The Save-As dialog uses its icons while it lives, so they go first.
     std::unique_ptr<NameOnlyIconProvider> saveDialogIcons_;
     std::unique_ptr<QFileDialog> saveDialog_;
+    QString firstSaveFolder_;
+    QString lastSavedFile_;
+    // When another X client destroys the window, the program ends as 退出 ends it.
+    DestroyedWindowWatch destroyedWatch_{*this, [this] { end(); }};
 };
 
 } // namespace xiangqi

@@ -22,7 +22,8 @@ public:
     const std::string& display() const { return display_; }
 
 private:
-    static std::string readDisplayNumber(int fd);
+    // The DISPLAY value for the display number Xvfb writes to `fd`.
+    static std::string readDisplay(int fd);
 
     pid_t pid_ = -1;
     std::string display_;

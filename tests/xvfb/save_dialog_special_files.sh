@@ -2,9 +2,9 @@
 # The Save-As dialog names and completes files without reading them. Typed into its name field
 # and then browsed: a folder of records, a FIFO, /proc/ (whose kmsg blocks a reader), /sys/,
 # /dev/ and a folder of 100,000 records. No file of the watched folder is opened, and the
-# program keeps answering the window manager's pings. A frozen program never answers; the
-# deadline is generous, as this is no measure of speed (the sorting of 100,000 names by Qt's
-# file model takes a good part of a second).
+# program keeps answering the window manager's pings. A frozen program never answers again, so
+# each ping may take a minute: a busy machine only slows the answers. How long the folder of
+# 100,000 records holds the window up is measured by bench-dialogs (bench/README.md).
 source "$(dirname "$0")/session.sh"
 
 records=$work/records
@@ -31,7 +31,7 @@ dialog=$(wait_for_dialog '另存为')
 # Pings the dialog for about two seconds, while it lists and completes what was typed.
 keeps_answering() {
     for _ in $(seq 5); do
-        answers_ping "$dialog" 5 || fail "the program stopped answering with $1"
+        answers_ping "$dialog" 60 || fail "the program stopped answering with $1"
         sleep 0.2
     done
 }
