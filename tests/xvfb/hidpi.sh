@@ -62,7 +62,14 @@ else
 fi
 start_game "$1"
 icon_size="$(scaled 32) x $(scaled 32)"
-xprop -id "$window" _NET_WM_ICON | grep -q "Icon ($icon_size)" || fail "no $icon_size window icon"
+icons() {
+    xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' '
+}
+for _ in $(seq 100); do
+    icons | grep -q "Icon ($icon_size)" && break
+    sleep 0.1
+done
+icons | grep -q "Icon ($icon_size)" || fail "no $icon_size window icon, only: $(icons)"
 
 screenshot
 expect_picture 0 64  # a black chariot
