@@ -2,40 +2,30 @@
 
 #include "StatusLabel.h"
 
-#include <QWindow>
-
 namespace xiangqi {
 
-AnnouncementAccessible::AnnouncementAccessible(StatusLabel* label) : label_(label) {}
+AnnouncementAccessible::AnnouncementAccessible(StatusLabel* label) : PartAccessible(label) {}
 
-bool AnnouncementAccessible::isValid() const {
-    return !label_.isNull();
-}
-
-QWindow* AnnouncementAccessible::window() const {
-    return label_ ? label_->window()->windowHandle() : nullptr;
-}
-
-QAccessibleInterface* AnnouncementAccessible::parent() const {
-    return QAccessible::queryAccessibleInterface(label_.data());
+StatusLabel* AnnouncementAccessible::label() const {
+    return static_cast<StatusLabel*>(widget());
 }
 
 QString AnnouncementAccessible::text(QAccessible::Text type) const {
-    if (type != QAccessible::Name || !label_)
+    if (type != QAccessible::Name || !label())
         return {};
-    return label_->announcement();
+    return label()->announcement();
 }
 
 QRect AnnouncementAccessible::rect() const {
-    if (!label_)
+    if (!label())
         return {};
-    return {label_->mapToGlobal(QPoint(0, 0)), label_->size()};
+    return {label()->mapToGlobal(QPoint(0, 0)), label()->size()};
 }
 
 QAccessible::State AnnouncementAccessible::state() const {
     QAccessible::State state;
-    state.invalid = label_.isNull();
-    state.invisible = !label_ || !label_->isVisible();
+    state.invalid = !isValid();
+    state.invisible = !label() || !label()->isVisible();
     return state;
 }
 

@@ -3,9 +3,6 @@
 #include "Announcement.h"
 #include "BoardPoints.h"
 
-#include <QWidget>
-#include <QWindow>
-
 namespace xiangqi {
 
 namespace {
@@ -26,42 +23,35 @@ QString placeName(int cell) {
 }
 } // namespace
 
-PointAccessible::PointAccessible(BoardPoints* board, int cell) : board_(board), cell_(cell) {}
+PointAccessible::PointAccessible(BoardPoints* board, int cell)
+    : PartAccessible(board), cell_(cell) {}
 
-bool PointAccessible::isValid() const {
-    return !board_.isNull();
-}
-
-QWindow* PointAccessible::window() const {
-    return board_ ? board_->window()->windowHandle() : nullptr;
-}
-
-QAccessibleInterface* PointAccessible::parent() const {
-    return QAccessible::queryAccessibleInterface(board_.data());
+BoardPoints* PointAccessible::board() const {
+    return static_cast<BoardPoints*>(widget());
 }
 
 QString PointAccessible::text(QAccessible::Text type) const {
-    if (type != QAccessible::Name || !board_)
+    if (type != QAccessible::Name || !board())
         return {};
-    return occupantName(board_->picture(cell_)) + QStringLiteral("，") + placeName(cell_);
+    return occupantName(board()->picture(cell_)) + QStringLiteral("，") + placeName(cell_);
 }
 
 QRect PointAccessible::rect() const {
-    if (!board_)
+    if (!board())
         return {};
     const QRect point = BoardPoints::pointRect(cell_);
-    return {board_->mapToGlobal(point.topLeft()), point.size()};
+    return {board()->mapToGlobal(point.topLeft()), point.size()};
 }
 
 QAccessible::State PointAccessible::state() const {
     QAccessible::State state;
-    if (!board_) {
+    if (!board()) {
         state.invalid = true;
         return state;
     }
-    state.invisible = !board_->isVisible();
+    state.invisible = !board()->isVisible();
     state.focusable = true;
-    state.focused = board_->hasFocus() && board_->focusPoint() == cell_;
+    state.focused = board()->hasFocus() && board()->focusPoint() == cell_;
     state.selectable = true;
     state.selected = isSelected();
     return state;
@@ -74,7 +64,7 @@ void* PointAccessible::interface_cast(QAccessible::InterfaceType type) {
 }
 
 bool PointAccessible::isSelected() const {
-    return board_ && board_->isFramed(cell_);
+    return board() && board()->isFramed(cell_);
 }
 
 int PointAccessible::columnIndex() const {

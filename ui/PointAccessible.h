@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QAccessible>
-#include <QPointer>
+#include "PartAccessible.h"
 
 namespace xiangqi {
 
@@ -9,22 +8,13 @@ class BoardPoints;
 
 // One board point as assistive technology sees it: a cell of the board's table, named after
 // what stands on the point and where the point is, and selected while the point is framed.
-class PointAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class PointAccessible : public PartAccessible, public QAccessibleTableCellInterface {
 public:
     PointAccessible(BoardPoints* board, int cell);
 
     int cell() const { return cell_; }
 
-    bool isValid() const override;
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text type) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override;
@@ -40,7 +30,8 @@ public:
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
-    QPointer<BoardPoints> board_;
+    BoardPoints* board() const;
+
     int cell_;
 };
 
