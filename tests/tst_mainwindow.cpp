@@ -6,7 +6,6 @@
 #include "OffscreenScreens.h"
 #include "PictureBank.h"
 #include "StartupStyle.h"
-#include "StatusLabel.h"
 #include "TitleLabel.h"
 #include "frmMain.h"
 
@@ -534,26 +533,6 @@ private slots:
         }
         QCOMPARE(board->child(90), nullptr);
         QCOMPARE(table->cellAt(10, 0), nullptr);
-    }
-
-    // The status label is the window's status bar, and what the game announces is the name of
-    // the notification inside it. (The offscreen platform has no accessibility bridge, so the
-    // events that have a screen reader speak it are proven in the X server's test with Orca.)
-    void announcementsAreTheNotificationInTheStatusBar() {
-        auto* label = control<StatusLabel>("Label2");
-        label->announce(QStringLiteral("拿起红 炮"));
-        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(label);
-        QCOMPARE(bar->role(), QAccessible::StatusBar);
-        QCOMPARE(bar->text(QAccessible::Name), QStringLiteral("红行"));
-        QCOMPARE(bar->childCount(), 1);
-        QAccessibleInterface* notification = bar->child(0);
-        QCOMPARE(notification->role(), QAccessible::Notification);
-        QCOMPARE(notification->parent(), bar);
-        QCOMPARE(bar->indexOfChild(notification), 0);
-        QCOMPARE(notification->text(QAccessible::Name), QStringLiteral("拿起红 炮"));
-        click(kRedCannon);
-        click(kCannonCentre);
-        QCOMPARE(bar->text(QAccessible::Name), QStringLiteral("黑 行"));
     }
 
     // The start position drawn row by row as the pieces read; rows 0 to 4 are black's.
