@@ -98,8 +98,6 @@ void Game::tryMove(int index, int row, int col) {
 }
 
 void Game::executeMove(int index, int row, int col) {
-    const Board before = s_.Board;
-    const int from = s_.SelCell;
     ++s_.MoveCount;
     const std::uint8_t target = s_.Board(row, col);
     if (target == piece::kBlackKing || target == piece::kRedKing)
@@ -126,7 +124,9 @@ void Game::executeMove(int index, int row, int col) {
         setCommandPair(Command::cmdUndo, Command::mnUndo, true);
     }
     toolkit_.announce([&] {
-        return announcement::then(announcement::move(before, from, index), outcomeOrTurn());
+        return announcement::then(
+            announcement::move(positionBeforeLastMove(), s_.HistFrom[s_.MoveCount], index),
+            outcomeOrTurn());
     });
 }
 
@@ -140,12 +140,9 @@ void Game::mnUndo_Click() {
 
     const int fromCell = s_.HistFrom[k];
     const int toCell = s_.HistTo[k];
-    const int fromRow = cell::rowOf(fromCell), fromCol = cell::colOf(fromCell);
-    const int toRow = cell::rowOf(toCell), toCol = cell::colOf(toCell);
-    s_.Board.set(fromRow, fromCol, s_.Board(toRow, toCol));
-    s_.Board.set(toRow, toCol, s_.HistCaptured[k]);
+    s_.Board = positionBeforeLastMove();
 
-    toolkit_.setPointPicture(fromCell, s_.Board(fromRow, fromCol));
+    toolkit_.setPointPicture(fromCell, s_.Board.at(fromCell));
     showPoint(toCell);
 
     s_.SideToMove = piece::otherSide(s_.SideToMove);
@@ -200,6 +197,16 @@ void Game::mnAbout_Click() {
 
 void Game::announceStatus() {
     toolkit_.announce([this] { return outcomeOrTurn(); });
+}
+
+// The last history entry undone: its piece back on its origin, what it took back on its target.
+Board Game::positionBeforeLastMove() const {
+    const int k = s_.MoveCount;
+    const int from = s_.HistFrom[k], to = s_.HistTo[k];
+    Board board = s_.Board;
+    board.set(cell::rowOf(from), cell::colOf(from), board.at(to));
+    board.set(cell::rowOf(to), cell::colOf(to), s_.HistCaptured[k]);
+    return board;
 }
 
 // When a game ends, by a king taken or by resignation, the side to move is the one that lost.

@@ -43,6 +43,7 @@ private:
     void setSideName(std::uint8_t side);
     void setCommandPair(Command button, Command menuItem, bool enabled);
     void showGameEnded();
+    Board positionBeforeLastMove() const;
     std::string outcomeOrTurn() const;
 
     Toolkit& toolkit_;
