@@ -26,9 +26,11 @@ installed() {
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'
 }
 
-# Runs apt-get quietly, showing its output only when it fails.
+# Runs apt-get quietly, showing its output only when it fails. Another apt-get at work on the
+# machine holds the package database's lock: this one waits for it.
 apt() {
-    DEBIAN_FRONTEND=noninteractive apt-get -y -qq "$@" >"$work/apt.log" 2>&1 ||
+    DEBIAN_FRONTEND=noninteractive apt-get -y -qq -o DPkg::Lock::Timeout=600 "$@" \
+        >"$work/apt.log" 2>&1 ||
         fail "apt-get $* failed: $(cat "$work/apt.log")"
 }
 
