@@ -26,9 +26,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtGui/private/qguiapplication_p.h>
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#include <qpa/qwindowsysteminterface.h>
 
 using namespace xiangqi;
 
@@ -38,6 +42,38 @@ constexpr int kRedCannon = 64, kCannonCentre = 67, kBlackHorse = 1, kHorseOut = 
 constexpr int kBlackSoldierCentre = 31, kBlackAdvisor = 3, kPalaceCentre = 13, kBlackKing = 4;
 
 const QColor kBackground(212, 208, 200);
+
+// A screen reader, as far as the window's announcements reach one: while it lives, assistive
+// technology counts as listening, which the offscreen platform never turns on by itself, and
+// what each notification says as it shows is heard.
+class ScreenReader {
+public:
+    ScreenReader() {
+        heard().clear();
+        previous_ = QAccessible::installUpdateHandler(&hear);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    }
+    ~ScreenReader() {
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+        QAccessible::installUpdateHandler(previous_);
+    }
+    ScreenReader(const ScreenReader&) = delete;
+    ScreenReader& operator=(const ScreenReader&) = delete;
+
+    static QStringList& heard() {
+        static QStringList texts;
+        return texts;
+    }
+
+private:
+    static void hear(QAccessibleEvent* event) {
+        if (event->type() == QAccessible::ObjectShow &&
+            event->accessibleInterface()->role() == QAccessible::Notification)
+            heard() << event->accessibleInterface()->text(QAccessible::Name);
+    }
+
+    QAccessible::UpdateHandler previous_;
+};
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -139,6 +175,11 @@ private:
             board->tableInterface()->selectedCellCount() != selected.size())
             return {-1};
         return selected;
+    }
+    // As the window system does it: to a window, or with nullptr to another program.
+    static void giveTheKeyboardTo(QWindow* window) {
+        QWindowSystemInterface::handleWindowActivated<QWindowSystemInterface::SynchronousDelivery>(
+            window, Qt::ActiveWindowFocusReason);
     }
     void focusBoard() {
         points()->setFocus(Qt::TabFocusReason);
@@ -504,6 +545,38 @@ private slots:
         QVERIFY(!clicked->isEnabled());
         QCOMPARE(window->focusWidget(), control<QPushButton>("cmdStart"));
         QVERIFY(pointImage(85) == bankImage(50));
+    }
+
+    // What the game announces while the window is not active waits for it, and is heard once,
+    // in order, as one text; so is what comes after the window's activation but before the
+    // waiting texts are told. Once the player has been in another program meanwhile, only the
+    // last text still tells the game as it is.
+    void announcementsWaitForTheWindowInOrder_data() {
+        QTest::addColumn<bool>("inAnotherProgram");
+        QTest::addColumn<QStringList>("heard");
+        QTest::newRow("behind a dialog of the program") << false << QStringList{"甲。乙。丙"};
+        QTest::newRow("while in another program") << true << QStringList{"丙"};
+    }
+    void announcementsWaitForTheWindowInOrder() {
+        QFETCH(bool, inAnotherProgram);
+        QFETCH(QStringList, heard);
+        ScreenReader reader;
+        auto dialog = std::make_unique<QDialog>();
+        if (inAnotherProgram) {
+            giveTheKeyboardTo(nullptr);
+        } else {
+            dialog->setModal(true);
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        }
+        QVERIFY(!window->isActiveWindow());
+        window->announce([] { return std::string("甲"); });
+        window->announce([] { return std::string("乙"); });
+        dialog.reset();
+        giveTheKeyboardTo(window->windowHandle());
+        window->announce([] { return std::string("丙"); });
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(reader.heard(), heard);
     }
 
     // A group, not a table: a screen reader reads a table's whole row when the row changes.
