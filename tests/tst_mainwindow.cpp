@@ -460,7 +460,6 @@ private slots:
         QTest::addColumn<Qt::Key>("key");
         QTest::newRow("Space") << Qt::Key_Space;
         QTest::newRow("Return") << Qt::Key_Return;
-        QTest::newRow("Enter on the keypad") << Qt::Key_Enter;
     }
     void spaceAndEnterActAsAClickOnTheCursorsPoint() {
         QFETCH(Qt::Key, key);
@@ -507,20 +506,53 @@ private slots:
         QCOMPARE(pointImage(kRedCannon).pixelColor(4, 4), highlight); // the cursor stayed
     }
 
+    // The keypad's Enter is a screen reader's where-am-I, which Qt hands on to the program too
+    // when the screen reader is slow to say it has taken the key.
     void enterPressesAFocusedButtonAsSpaceDoes_data() {
         QTest::addColumn<Qt::Key>("key");
-        QTest::newRow("Return") << Qt::Key_Return;
-        QTest::newRow("Enter on the keypad") << Qt::Key_Enter;
-        QTest::newRow("Space") << Qt::Key_Space;
+        QTest::addColumn<bool>("presses");
+        QTest::newRow("Return") << Qt::Key_Return << true;
+        QTest::newRow("Space") << Qt::Key_Space << true;
+        QTest::newRow("the keypad's Enter") << Qt::Key_Enter << false;
     }
     void enterPressesAFocusedButtonAsSpaceDoes() {
         QFETCH(Qt::Key, key);
+        QFETCH(bool, presses);
         auto* resign = control<QPushButton>("cmdAbort");
         resign->setFocus();
         answerNextMessageBox(QMessageBox::Yes);
         pressKeys(resign, {key});
-        QCOMPARE(messages, QStringList({"你真的要认输吗?"}));
-        QCOMPARE(status(), QStringLiteral("红 死"));
+        QCOMPARE(messages, presses ? QStringList({"你真的要认输吗?"}) : QStringList());
+        QCOMPARE(status(), presses ? QStringLiteral("红 死") : QStringLiteral("红行"));
+    }
+
+    // On the board too the keypad's Enter is left to a screen reader, and S with a modifier is
+    // some other program's command.
+    void theBoardLeavesAScreenReadersKeysAlone_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QStringList>("heard");
+        QTest::newRow("S") << Qt::Key_S << Qt::KeyboardModifiers() << QStringList{"轮到红方"};
+        QTest::newRow("Shift+S") << Qt::Key_S << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                                 << QStringList();
+        QTest::newRow("Ctrl+S") << Qt::Key_S << Qt::KeyboardModifiers(Qt::ControlModifier)
+                                << QStringList();
+        QTest::newRow("Alt+S") << Qt::Key_S << Qt::KeyboardModifiers(Qt::AltModifier)
+                               << QStringList();
+        QTest::newRow("Return") << Qt::Key_Return << Qt::KeyboardModifiers()
+                                << QStringList{"拿起红 帅"};
+        QTest::newRow("the keypad's Enter")
+            << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << QStringList();
+    }
+    void theBoardLeavesAScreenReadersKeysAlone() {
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QStringList, heard);
+        ScreenReader reader;
+        focusBoard();
+        QTest::keyClick(points(), key, modifiers);
+        QCOMPARE(reader.heard(), heard);
+        QCOMPARE(state().PieceSelected, key == Qt::Key_Return);
     }
 
     // A button clicked with the mouse keeps the focus; disabled by the click, it hands the focus

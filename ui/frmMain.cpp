@@ -161,13 +161,14 @@ QPushButton* frmMain::createButton(const QString& text, QRect geometry, QWidget*
     return button;
 }
 
-// Enter presses a focused button, as Space does. Qt leaves Enter to a dialog's default button.
+// Return presses a focused button, as Space does. Qt leaves it to a dialog's default button. The
+// keypad's Enter is a screen reader's, as on the board.
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     auto* button = qobject_cast<QPushButton*>(watched);
-    if (!button || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter))
+    if (!button || key->key() != Qt::Key_Return)
         return QMainWindow::eventFilter(watched, event);
     if (!key->isAutoRepeat())
         button->click();
