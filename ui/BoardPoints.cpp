@@ -73,7 +73,7 @@ BoardPoints::BoardPoints(const PictureBank& bank, QWidget* parent) : QWidget(par
     setFixedSize((kCols - 1) * kPitch + kPointSize, (kRows - 1) * kPitch + kPointSize);
     // Tab reaches the board; a click does not take the focus, so the mouse leaves no cursor.
     setFocusPolicy(Qt::TabFocus);
-    QAccessible::installFactory(&BoardAccessible::create);
+    QAccessible::installFactory(&WidgetWithPartsAccessible::create<BoardPoints, BoardAccessible>);
 }
 
 QRect BoardPoints::pointRect(int cell) {

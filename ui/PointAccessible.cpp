@@ -24,7 +24,7 @@ QString placeName(int cell) {
 } // namespace
 
 PointAccessible::PointAccessible(BoardPoints* board, int cell)
-    : PartAccessible(board), cell_(cell) {}
+    : WidgetPartAccessible(board), cell_(cell) {}
 
 BoardPoints* PointAccessible::board() const {
     return static_cast<BoardPoints*>(widget());
