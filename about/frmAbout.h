@@ -9,7 +9,8 @@ class QPushButton;
 namespace xiangqi {
 
 // The about box: the program's picture, title, version, author and rights warning, and an OK
-// button. A fixed-size dialog with a close box; Enter, Esc and the close box all close it.
+// button. A fixed-size dialog with a close box; Enter, Esc and the close box all close it. A
+// screen reader reads its version, author and rights warning as it opens.
 class frmAbout : public QDialog {
     Q_OBJECT
 
@@ -28,6 +29,7 @@ private:
     void createControls();
     QLabel* createLabel(const QString& name, const QString& text, QRect geometry);
     QWidget* createLine(const QColor& colour, QRect geometry);
+    void describeForScreenReaders();
 
     // The controls; each also carries its name as its object name.
     QLabel* picIcon = nullptr;
