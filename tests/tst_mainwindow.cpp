@@ -3,6 +3,7 @@
 // and the board read through QAccessible, as assistive technology reads it.
 #include "BoardPoints.h"
 #include "ChineseUi.h"
+#include "NameOnlyIconProvider.h"
 #include "OffscreenScreens.h"
 #include "PictureBank.h"
 #include "StartupStyle.h"
@@ -875,6 +876,22 @@ private slots:
         control<QPushButton>("cmdSave")->click();
         QCOMPARE(messages.value(1), QStringLiteral("保存文件错误！"));
         QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
+    // The Save-As dialog shows every linked file with the one icon the style gave for the
+    // first: the style makes a new one each time, looking it up in the icon theme on disk,
+    // which a folder of hundreds of links made last seconds.
+    void linkedFilesShareOneIcon() {
+        QTemporaryDir folder;
+        const QString target = folder.filePath(QStringLiteral("target.tvq"));
+        QVERIFY(QFile(target).open(QIODevice::WriteOnly));
+        const NameOnlyIconProvider icons;
+        QList<qint64> shown;
+        for (const QString& link : {folder.filePath("a.tvq"), folder.filePath("b.tvq")}) {
+            QVERIFY(QFile::link(target, link));
+            shown << icons.icon(QFileInfo(link)).cacheKey();
+        }
+        QCOMPARE(shown[1], shown[0]);
     }
 
     void aboutShowsTheProgramVersionEachTime() {
