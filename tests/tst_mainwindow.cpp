@@ -3,6 +3,7 @@
 // and the board read through QAccessible, as assistive technology reads it.
 #include "BoardPoints.h"
 #include "ChineseUi.h"
+#include "NameOnlyIconProvider.h"
 #include "OffscreenScreens.h"
 #include "PictureBank.h"
 #include "StartupStyle.h"
@@ -25,6 +26,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtTest>
@@ -898,34 +900,36 @@ private slots:
         QCOMPARE(status(), QStringLiteral("黑 死"));
 
         // Saving may be repeated. Each time the dialog offers the folder and name last saved,
-        // or none before the first save, whatever was typed into it and cancelled since; it
-        // asks before replacing the file.
+        // or before the first save the folder it first showed and no name, with no other file
+        // chosen, whatever was typed into it and cancelled since; it asks before replacing the
+        // file. The files it would save to show what it offers.
+        const QString start = QDir::currentPath();
+        QTemporaryFile existing(start + QStringLiteral("/XXXXXX.tvq"));
+        QVERIFY(existing.open());
         QTemporaryDir elsewhere;
-        const QString start = QDir::currentPath() + '/';
+        const QString zzz = QStringLiteral("zzz.tvq");
         QStringList offered;
-        for (const bool confirmed : {false, true, false, true}) {
+        for (const QString& typed : {existing.fileName(), zzz, path, zzz, path}) {
             handleNextDialog<QFileDialog>([&](QFileDialog* dialog) {
                 QCOMPARE(dialog->nameFilters(), QStringList({"Tovan 中国象棋存盘文件(*.tvq)"}));
                 QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
                 QCOMPARE(dialog->defaultSuffix(), QString());
                 QCOMPARE(dialog->windowTitle(), QStringLiteral("另存为"));
-                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                offered << dialog->directory().absolutePath() + '/' + name->text();
-                if (!confirmed) {
+                offered << dialog->selectedFiles().join('|');
+                if (typed == zzz)
                     dialog->setDirectory(elsewhere.path());
-                    name->setText(QStringLiteral("zzz.tvq"));
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+                if (typed != path)
                     return dialog->reject();
-                }
-                name->setText(path);
                 static_cast<QDialog*>(dialog)->accept(); // as the Save button does
             });
-            if (confirmed && offered.size() > 1)
+            if (typed == path && offered.contains(path)) // saved before
                 answerNextMessageBox(QMessageBox::Yes);
-            if (confirmed)
+            if (typed == path)
                 answerNextMessageBox(QMessageBox::Ok);
             control<QPushButton>("cmdSave")->click();
         }
-        QCOMPARE(offered, QStringList({start, start, path, path}));
+        QCOMPARE(offered, QStringList({start, start, start, path, path}));
         QCOMPARE(messages.size(), 4);
         QCOMPARE(messages[1], QStringLiteral("保存完毕。"));
         QVERIFY2(messages[2].contains(QStringLiteral("已存在")), qPrintable(messages[2]));
@@ -960,6 +964,22 @@ private slots:
         control<QPushButton>("cmdSave")->click();
         QCOMPARE(messages.value(1), QStringLiteral("保存文件错误！"));
         QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
+    // The Save-As dialog shows every linked file with the one icon the style gave for the
+    // first: the style makes a new one each time, looking it up in the icon theme on disk,
+    // which a folder of hundreds of links made last seconds.
+    void linkedFilesShareOneIcon() {
+        QTemporaryDir folder;
+        const QString target = folder.filePath(QStringLiteral("target.tvq"));
+        QVERIFY(QFile(target).open(QIODevice::WriteOnly));
+        const NameOnlyIconProvider icons;
+        QList<qint64> shown;
+        for (const QString& link : {folder.filePath("a.tvq"), folder.filePath("b.tvq")}) {
+            QVERIFY(QFile::link(target, link));
+            shown << icons.icon(QFileInfo(link)).cacheKey();
+        }
+        QCOMPARE(shown[1], shown[0]);
     }
 
     void aboutShowsTheProgramVersionEachTime() {

@@ -18,8 +18,14 @@ QIcon NameOnlyIconProvider::icon(const QFileInfo& info) const {
     if (!info.isFile())
         return QFileIconProvider::icon(info);
     if (info.isSymLink())
-        return QApplication::style()->standardIcon(QStyle::SP_FileLinkIcon);
+        return linkIcon();
     return QFileIconProvider::icon(File);
+}
+
+const QIcon& NameOnlyIconProvider::linkIcon() const {
+    if (!linkIcon_)
+        linkIcon_ = QApplication::style()->standardIcon(QStyle::SP_FileLinkIcon);
+    return *linkIcon_;
 }
 
 // A file's type is named after its extension.

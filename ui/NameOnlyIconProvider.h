@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFileIconProvider>
+#include <optional>
 
 namespace xiangqi {
 
@@ -13,6 +14,13 @@ class NameOnlyIconProvider : public QFileIconProvider {
 public:
     QIcon icon(const QFileInfo& info) const override;
     QString type(const QFileInfo& info) const override;
+
+private:
+    const QIcon& linkIcon() const;
+
+    // The style looks the icon of a linked file up in the icon theme on disk each time it is
+    // asked, so it is asked once.
+    mutable std::optional<QIcon> linkIcon_;
 };
 
 } // namespace xiangqi

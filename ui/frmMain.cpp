@@ -76,6 +76,30 @@ void sizeCompletionsAlike(const QFileDialog& dialog) {
     if (auto* list = completer ? qobject_cast<QListView*>(completer->popup()) : nullptr)
         list->setUniformItemSizes(true);
 }
+
+// The dialog's list of the folder shown. The dialog has no call that reaches it, so it is found
+// by the name Qt gives it.
+QListView* fileList(const QFileDialog& dialog) {
+    return dialog.findChild<QListView*>(QStringLiteral("listView"));
+}
+
+// As a name is typed, the dialog selects in its list what the name names, for an empty name the
+// folder shown itself, and deselects what the name before named. Qt's selection model keeps the
+// last deselection apart until the next change, and meanwhile takes a row of the same number in
+// any folder for deselected too. When one change of the name both selects the folder and
+// deselects a file (a selected file's name deleted at once), the dialog therefore no longer sees
+// the folder selected and never deselects it; the name of an existing file typed after that is
+// selected beside it, and the dialog takes the folder for the file to save: 保存 is disabled and
+// Return does nothing. So each change of the selection is committed at once.
+void commitEachSelection(const QFileDialog& dialog) {
+    QListView* list = fileList(dialog);
+    if (!list)
+        return;
+    QItemSelectionModel* selection = list->selectionModel();
+    QObject::connect(selection, &QItemSelectionModel::selectionChanged, list, [selection] {
+        selection->select(QItemSelection(), QItemSelectionModel::Select);
+    });
+}
 } // namespace
 
 frmMain::frmMain()
@@ -357,20 +381,25 @@ QFileDialog& frmMain::saveDialog() {
         saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
         saveDialog_->setIconProvider(saveDialogIcons_.get());
         sizeCompletionsAlike(*saveDialog_);
+        commitEachSelection(*saveDialog_);
         firstSaveFolder_ = saveDialog_->directory().absolutePath();
     }
     return *saveDialog_;
 }
 
 // The dialog offers the folder and name of the last save, or before the first save the folder
-// it first showed and no name: what was typed into it and cancelled is gone. Qt's dialog can
-// select a name but not clear one, so its name field is cleared directly.
+// it first showed and no name: what was typed into it and cancelled is gone, and no file it
+// named stays chosen. selectFile offers a name and chooses the file of that name alone, but
+// ignores an empty name, and no other call of the dialog empties the name field or drops what
+// its list has selected; without a name both are done directly.
 void frmMain::offerLastSavedFile(QFileDialog& dialog) const {
     if (!lastSavedFile_.isEmpty())
         return dialog.selectFile(lastSavedFile_);
     dialog.setDirectory(firstSaveFolder_);
     if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
         name->clear();
+    if (QListView* list = fileList(dialog))
+        list->clearSelection();
 }
 
 bool frmMain::writeTextFile(const std::string& path, std::string_view contents) {

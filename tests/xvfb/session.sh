@@ -117,14 +117,14 @@ expect_colour() {
     [ "$actual" = "$expected" ] || fail "point $cell pixel ($dx,$dy) is $actual, expected $expected"
 }
 
-# Waits for a visible window of the program whose title is $1 other than the main window;
-# prints its id.
+# Waits for a visible window of the program whose title is $1 other than the main window and
+# window $2, if given; prints its id.
 wait_for_dialog() {
-    local title=$1 id
+    local title=$1 other=${2:-} id
     for _ in $(seq 100); do
         for id in $(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null); do
-            [ "$id" != "$window" ] && [ "$(window_title "$id")" = "$title" ] && echo "$id" &&
-                return 0
+            [ "$id" != "$window" ] && [ "$id" != "$other" ] &&
+                [ "$(window_title "$id")" = "$title" ] && echo "$id" && return 0
         done
         sleep 0.1
     done
@@ -139,14 +139,18 @@ press_in() {
     xdotool key --delay 50 "$@"
 }
 
-# Types path $1 into the Save-As dialog when it shows, saves, answers the message that follows
-# and waits for the file.
+# Types path $1, or $2 if given (a name in the folder the dialog shows), into the Save-As dialog
+# when it shows, in place of the name it offers; saves, answers the messages that follow and
+# waits for the file. Where the file exists already, the dialog must ask before replacing it.
 save_as() {
-    local dialog
+    local dialog existed=
+    [ ! -e "$1" ] || existed=1
     dialog=$(wait_for_dialog '另存为')
     xdotool windowfocus --sync "$dialog"
-    xdotool type --delay 20 "$1"
+    xdotool key --delay 50 ctrl+a BackSpace
+    xdotool type --delay 20 "${2:-$1}"
     press_in "$dialog" Return
+    [ -z "$existed" ] || press_in "$(wait_for_dialog '另存为' "$dialog")" y # 是, to "…已存在。…"
     press_in "$(wait_for_dialog 'Tovan 中国象棋')" Return # 确定, to "保存完毕。"
     wait_for_file "$1"
 }
