@@ -347,9 +347,7 @@ void frmMain::offerLastSavedFile(QFileDialog& dialog) const {
 }
 
 bool frmMain::writeTextFile(const std::string& path, std::string_view contents) {
-    return RecordFile::write(
-        QString::fromStdString(path),
-        QByteArrayView(contents.data(), static_cast<qsizetype>(contents.size())));
+    return RecordFile::write(path, contents);
 }
 
 void frmMain::showAboutDialog() {
