@@ -41,6 +41,7 @@ dialog=$(probe wait-window 另存为 '#32770') || fail "no Save-As dialog appear
 xdotool type --delay 20 "$(windows_path "$record")"
 xdotool key Return
 answer "$(wait_for_message 保存完毕。)" 确定
+wait_for_file "$record"
 expect_record "$record" 64,67,0 1,20,0 67,31,66
 [ "$(stat -c %s "$record")" -eq 27 ] || fail "the record is not 27 bytes"
 
