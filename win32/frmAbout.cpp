@@ -100,7 +100,8 @@ void frmAbout::fitClientArea() {
 // control it stops at.
 void frmAbout::createControls() {
     font_ = ChineseFonts::messageFont();
-    picIcon = createControl(WC_STATICW, about::picIcon, SS_BITMAP, 0, WS_EX_CLIENTEDGE);
+    picIcon =
+        createControl(WC_STATICW, about::picIcon, SS_BITMAP | SS_CENTERIMAGE, 0, WS_EX_CLIENTEDGE);
     picture_ = AboutPicture(::GetModuleHandleW(nullptr));
     ::SendMessageW(picIcon, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.get()));
     cmdOK = createControl(WC_BUTTONW, about::cmdOK, BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK);
