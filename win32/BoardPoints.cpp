@@ -62,13 +62,8 @@ LRESULT BoardPoints::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paintStruct;
-        const HDC dc = ::BeginPaint(hwnd(), &paintStruct);
-        paint(dc);
-        ::EndPaint(hwnd(), &paintStruct);
-        return 0;
-    }
+    case WM_PAINT:
+        return paintInvalidPart();
     case WM_LBUTTONDOWN:
         pressedCell_ = cellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         ::SetCapture(hwnd());

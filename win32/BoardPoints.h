@@ -33,7 +33,7 @@ private:
     int pitch() const;
     int cellAt(int x, int y) const;
     RECT cellRect(int cell) const;
-    void paint(HDC dc) const;
+    void paint(HDC dc) const override;
 
     const PictureBank& bank_;
     std::function<void(int)> clicked_;

@@ -22,13 +22,7 @@ void StatusLabel::setText(std::string_view text) {
 }
 
 LRESULT StatusLabel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT)
-        return Window::handle(message, wParam, lParam);
-    PAINTSTRUCT paintStruct;
-    const HDC dc = ::BeginPaint(hwnd(), &paintStruct);
-    paint(dc);
-    ::EndPaint(hwnd(), &paintStruct);
-    return 0;
+    return message == WM_PAINT ? paintInvalidPart() : Window::handle(message, wParam, lParam);
 }
 
 void StatusLabel::paint(HDC dc) const {

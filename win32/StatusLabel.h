@@ -19,7 +19,7 @@ protected:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void paint(HDC dc) const;
+    void paint(HDC dc) const override;
 
     GdiObject<HFONT> font_;
     COLORREF colour_ = 0;

@@ -43,13 +43,7 @@ void TitleLabel::create(HWND parent, const std::wstring& text, design::Pixels pl
 }
 
 LRESULT TitleLabel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT)
-        return Window::handle(message, wParam, lParam);
-    PAINTSTRUCT paintStruct;
-    const HDC dc = ::BeginPaint(hwnd(), &paintStruct);
-    paint(dc);
-    ::EndPaint(hwnd(), &paintStruct);
-    return 0;
+    return message == WM_PAINT ? paintInvalidPart() : Window::handle(message, wParam, lParam);
 }
 
 // The text cut where it changes between Chinese characters and the rest.

@@ -29,7 +29,7 @@ private:
     std::vector<Run> runs() const;
     int baseline(HDC dc, const std::vector<Run>& all) const;
     int width(HDC dc, const std::vector<Run>& all) const;
-    void paint(HDC dc) const;
+    void paint(HDC dc) const override;
 
     std::wstring text_;
     GdiObject<HFONT> font_;

@@ -30,6 +30,14 @@ LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
+LRESULT Window::paintInvalidPart() const {
+    PAINTSTRUCT paintStruct;
+    const HDC dc = ::BeginPaint(hwnd_, &paintStruct);
+    paint(dc);
+    ::EndPaint(hwnd_, &paintStruct);
+    return 0;
+}
+
 // The object comes with WM_NCCREATE; the few messages before it (WM_GETMINMAXINFO) and those
 // after the object is gone get the default handling.
 LRESULT CALLBACK Window::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -32,6 +32,9 @@ protected:
     void create(const Class& windowClass, DWORD style, DWORD extendedStyle, const wchar_t* text,
                 design::Pixels place, HWND parent, HMENU menuOrId);
     virtual LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // Answers WM_PAINT by painting the invalid part of the window with paint().
+    LRESULT paintInvalidPart() const;
+    virtual void paint(HDC) const {}
 
 private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
