@@ -190,7 +190,7 @@ std::string run(const Case& test, int number) {
     if (files != std::vector<std::wstring>{test.expectedName}) {
         problems += " the folder holds:";
         for (const std::wstring& name : files)
-            problems += " " + utf8(name).substr(0, 40);
+            problems.append(1, ' ').append(utf8(name).substr(0, 40));
         problems += ";";
     } else if (readAll(inFolder(inspected, test.expectedName)) != test.expectedContents) {
         problems += " the file holds other bytes;";
