@@ -30,7 +30,8 @@ wait_for_control "$window" '黑 行'
 expect_control "$window" 悔棋 enabled
 
 click_button 80 # 认输
-answer "$(wait_for_message '你真的要认输吗?')" '是(&Y)'
+box=$(wait_for_message '你真的要认输吗?')
+answer "$box" '是(&Y)'
 wait_for_control "$window" '黑 死'
 for button in 认输 悔棋; do expect_control "$window" "$button" disabled; done
 expect_control "$window" 保存 enabled
@@ -40,10 +41,25 @@ click_button 176 # 保存
 dialog=$(probe wait-window 另存为 '#32770') || fail "no Save-As dialog appeared"
 xdotool type --delay 20 "$(windows_path "$record")"
 xdotool key Return
-answer "$(wait_for_message 保存完毕。)" 确定
+box=$(wait_for_message 保存完毕。)
+answer "$box" 确定
 wait_for_file "$record"
 expect_record "$record" 64,67,0 1,20,0 67,31,66
 [ "$(stat -c %s "$record")" -eq 27 ] || fail "the record is not 27 bytes"
+
+# The dialog offers the name saved last. Cancelled, it writes nothing and says nothing: the next
+# box to come is the question of Ctrl+N, pressed after it, and 否 changes nothing.
+click_button 176 # 保存
+dialog=$(probe wait-window 另存为 '#32770') || fail "no Save-As dialog appeared"
+wait_for_control "$dialog" 对局.tvq
+xdotool key Escape
+probe wait-gone "$dialog" || fail "Esc did not close the Save-As dialog"
+xdotool key ctrl+n
+box=$(wait_for_message 是否放弃本局?)
+answer "$box" '否(&N)'
+expect_control "$window" '黑 死' enabled
+expect_control "$window" 保存 enabled
+expect_record "$record" 64,67,0 1,20,0 67,31,66
 
 xdotool key alt+h a
 about=$(probe wait-window '关于 tovan中国象棋') || fail "no about box appeared"

@@ -47,10 +47,19 @@ int fail(const std::wstring& why) {
     return 1;
 }
 
+// Asked of the window itself, since an edit field keeps its text where no other program reads
+// it.
 std::wstring textOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    constexpr UINT kAnswerMs = 5000;
+    DWORD_PTR length = 0;
+    if (!::SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerMs,
+                               &length))
+        return {};
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                          SMTO_ABORTIFHUNG, kAnswerMs, &copied);
+    text.resize(copied);
     return text;
 }
 
