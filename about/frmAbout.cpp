@@ -93,6 +93,21 @@ void frmAbout::createControls() {
 
     // The labels take no focus, so the button is the only stop in the tab order.
     cmdOK->setFocus();
+    describeForScreenReaders();
+}
+
+// As a dialog opens, a screen reader reads its name, then its labels that have three words or
+// more between spaces, or else its description: none of the lines here has three such words,
+// so the description carries them, one sentence each in the order they stand.
+void frmAbout::describeForScreenReaders() {
+    const QChar fullStop(u'。');
+    QString description;
+    for (const QLabel* label : {lblVersion, lblDescription, lblDisclaimer}) {
+        description += label->text();
+        if (!description.endsWith(fullStop))
+            description += fullStop;
+    }
+    setAccessibleDescription(description);
 }
 
 QLabel* frmAbout::createLabel(const design::Control& control) {

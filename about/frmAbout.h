@@ -11,7 +11,8 @@ class QPushButton;
 namespace xiangqi {
 
 // The about box: the program's picture, title, version, author and rights warning, and an OK
-// button. A fixed-size dialog with a close box; Enter, Esc and the close box all close it.
+// button. A fixed-size dialog with a close box; Enter, Esc and the close box all close it. A
+// screen reader reads its version, author and rights warning as it opens.
 class frmAbout : public QDialog {
     Q_OBJECT
 
@@ -30,6 +31,7 @@ private:
     void createControls();
     QLabel* createLabel(const design::Control& control);
     QWidget* createLine(const design::Line& shape);
+    void describeForScreenReaders();
 
     // The controls; each also carries its name as its object name.
     QLabel* picIcon = nullptr;

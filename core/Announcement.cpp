@@ -5,10 +5,6 @@
 namespace xiangqi::announcement {
 
 namespace {
-// "红 " or "黑 ", as the board's points and the status name the sides.
-std::string sidePrefix(std::uint8_t side) {
-    return side == piece::kBlackSide ? "黑 " : "红 ";
-}
 std::string sideWord(std::uint8_t side) {
     return side == piece::kBlackSide ? "黑方" : "红方";
 }
@@ -17,17 +13,23 @@ std::string sideWord(std::uint8_t side) {
 std::string pieceName(std::uint8_t code) {
     if (!piece::isPiece(code))
         return {};
-    return sidePrefix(piece::sideOf(code)).append(piece::characterOf(code));
+    return std::string(piece::sideNameOf(piece::sideOf(code))).append(piece::characterOf(code));
 }
 
-std::string placeName(int cell) {
-    return "第" + std::to_string(cell::rowOf(cell) + 1) + "行第" +
+std::string placeName(int cell, std::string_view between) {
+    return "第" + std::to_string(cell::rowOf(cell) + 1) + "行" + std::string(between) + "第" +
            std::to_string(cell::colOf(cell) + 1) + "列";
 }
 
+std::string pointName(std::uint8_t code, int cell) {
+    const std::string occupant = piece::isPiece(code) ? pieceName(code) : "空位";
+    return occupant + "，" + placeName(cell, "，");
+}
+
 std::string move(const Board& board, int from, int to) {
-    std::string text = sidePrefix(piece::sideOf(board.at(from))) + MoveNotation(board, from, to) +
-                       "，从" + placeName(from) + "到" + placeName(to);
+    std::string text = std::string(piece::sideNameOf(piece::sideOf(board.at(from)))) +
+                       MoveNotation(board, from, to) + "，从" + placeName(from) + "到" +
+                       placeName(to);
     if (const std::uint8_t captured = board.at(to); captured != piece::kEmpty)
         text += "，吃" + pieceName(captured);
     return text;

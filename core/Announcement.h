@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace xiangqi::announcement {
 
@@ -13,8 +14,11 @@ namespace xiangqi::announcement {
 
 // "红 炮"; empty for an empty point.
 std::string pieceName(std::uint8_t code);
-// "第8行第2列".
-std::string placeName(int cell);
+// "第8行第2列"; with `between` "，", "第8行，第2列".
+std::string placeName(int cell, std::string_view between = {});
+// A board point as a screen reader names it, what stands on it and where:
+// "红 炮，第8行，第2列", or "空位，第5行，第5列" where `code` is no piece.
+std::string pointName(std::uint8_t code, int cell);
 
 // "红 炮八平五，从第8行第2列到第8行第5列", with "，吃黑 卒" for a capture.
 // Pre: `board` is the position before the move; a piece stands on `from`.

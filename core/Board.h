@@ -42,6 +42,10 @@ constexpr bool isPiece(std::uint8_t code) {
 constexpr int kindOf(std::uint8_t code) {
     return code % 10;
 }
+// A side as the status and the names of the pieces write it, in UTF-8: "红 " or "黑 ".
+constexpr std::string_view sideNameOf(std::uint8_t side) {
+    return side == kBlackSide ? "黑 " : "红 ";
+}
 // The character a piece is known by and drawn with, in UTF-8; empty for any other value.
 constexpr std::string_view characterOf(std::uint8_t code) {
     constexpr std::array<std::string_view, 7> kRed{"帅", "士", "相", "马", "车", "炮", "兵"};

@@ -226,7 +226,7 @@ void Game::dropSelection() {
 }
 
 void Game::setSideName(std::uint8_t side) {
-    s_.SideName = side == piece::kBlackSide ? "黑 " : "红 ";
+    s_.SideName = piece::sideNameOf(side);
 }
 
 void Game::setCommandPair(Command button, Command menuItem, bool enabled) {

@@ -48,13 +48,14 @@ bool soldiersDoubledElsewhere(const Board& board, std::uint8_t code, int col) {
 }
 
 // The place of the moving piece among `count` like pieces on its file, `index` from the front:
-// 前/后 for two, 前/中/后 for three, and for four or five soldiers their number from the front.
-std::string_view placeAmong(std::uint8_t side, std::size_t index, std::size_t count) {
+// 前/后 for two, 前/中/后 for three, and for four or five soldiers their number from the front,
+// in Chinese numerals for either side: black's digits number only files and distances.
+std::string_view placeAmong(std::size_t index, std::size_t count) {
     if (count == 2)
         return index == 0 ? "前" : "后";
     if (count == 3)
         return std::array<std::string_view, 3>{"前", "中", "后"}[index];
-    return numeral(side, static_cast<int>(index) + 1);
+    return kChineseNumerals.at(index);
 }
 
 // The first two characters: the piece and its file, or its place among like pieces on the file
@@ -72,7 +73,7 @@ std::string pieceAndFile(const Board& board, std::uint8_t code, int row, int col
 
     const auto index =
         static_cast<std::size_t>(std::find(rows.begin(), rows.end(), row) - rows.begin());
-    std::string text(placeAmong(side, index, rows.size()));
+    std::string text(placeAmong(index, rows.size()));
     if (kind == kindOf(kRedSoldier) && soldiersDoubledElsewhere(board, code, col))
         return text.append(numeral(side, fileOf(side, col)));
     return text.append(characterOf(code));

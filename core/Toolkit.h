@@ -27,8 +27,13 @@ public:
     // A thin single-line frame round point `cell` (the selection highlight), or none.
     virtual void setPointBorder(int cell, bool framed) = 0;
     virtual void setStatusText(std::string_view text) = 0;
-    // Tells the user of a screen reader at once the text that `text` makes; nothing is shown.
-    // Without a screen reader the text is not made.
+    // Tells the user of a screen reader the text that `text` makes; nothing is shown. It is told
+    // at once while the window is active and no text waits; otherwise (a question or dialog
+    // open, or another program in front) it waits until the window is active again and the
+    // screen reader has read the window, and is told then after the texts that waited before
+    // it, each once. Of the texts waiting for a user who has been in another program meanwhile,
+    // only the last is told: each ends in what the game is after it. Without a screen reader no
+    // text is made.
     virtual void announce(const std::function<std::string()>& text) = 0;
     virtual void enableCommand(Command command, bool enabled) = 0;
     // The hourglass pointer over the whole screen, or the default pointer.

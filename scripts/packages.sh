@@ -26,6 +26,8 @@ ensure_packages() {
 }
 
 # libxcb1-dev: the window reads the X server's notice that its window was destroyed.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev)
+# qt6-base-private-dev: a test has assistive technology listen on the offscreen platform.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev qt6-translations-l10n
+    libgl-dev libxcb1-dev)
 # bench/run.sh: the start-up harness watches the X server through libxcb's DAMAGE extension.
 BENCH_PACKAGES=(pkgconf libxcb-damage0-dev xvfb qt6-qpa-plugins)

@@ -243,9 +243,10 @@ private slots:
         QVERIFY(s.picturesMatchBoard());
     }
 
-    // What a screen reader says of clicks that move nothing; the moves, the commands and the
-    // status, Orca is heard to say in the test of the real program in an X server.
-    void clicksThatMoveNothingAreAnnounced_data() {
+    // What a screen reader says of clicks: a capture told from the position before it, and who
+    // lost once the game is over; the rest Orca is heard to say in the test of the real program
+    // in an X server.
+    void clicksAreAnnounced_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("announced"); // the last announcement
         QTest::newRow("the piece clicked again is put back") << "64>64"
@@ -254,8 +255,14 @@ private slots:
                                                         << "放下红 炮";
         QTest::newRow("the other side's piece") << "9"
                                                 << "轮到红方";
+        QTest::newRow("a capture") << "64>67 1>20 67>31"
+                                   << "红 炮五进四，从第8行第5列到第4行第5列，吃黑 卒。轮到黑方";
+        QTest::newRow("a click after black's king was taken") << "64>1 2>22 1>4 40"
+                                                              << "对局已经结束。黑方输了";
+        QTest::newRow("a click after red resigned") << "resign 40"
+                                                    << "对局已经结束。红方输了";
     }
-    void clicksThatMoveNothingAreAnnounced() {
+    void clicksAreAnnounced() {
         QFETCH(QString, script);
         QFETCH(QString, announced);
         Session s;

@@ -26,9 +26,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtGui/private/qguiapplication_p.h>
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#include <qpa/qwindowsysteminterface.h>
 
 using namespace xiangqi;
 
@@ -38,6 +42,29 @@ constexpr int kRedCannon = 64, kCannonCentre = 67, kBlackHorse = 1, kHorseOut = 
 constexpr int kBlackSoldierCentre = 31, kBlackAdvisor = 3, kPalaceCentre = 13, kBlackKing = 4;
 
 const QColor kBackground(212, 208, 200);
+
+// A screen reader, as far as the window's announcements reach one: while it lives, assistive
+// technology counts as listening, which the offscreen platform never says by itself, and what
+// each notification says as it shows is heard.
+struct ScreenReader {
+    static inline QStringList heard;
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(&hear);
+
+    ScreenReader() { listen(true); }
+    ~ScreenReader() {
+        listen(false);
+        QAccessible::installUpdateHandler(previous);
+        heard.clear();
+    }
+    static void listen(bool on) {
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(on);
+    }
+    static void hear(QAccessibleEvent* event) {
+        if (event->type() == QAccessible::ObjectShow &&
+            event->accessibleInterface()->role() == QAccessible::Notification)
+            heard << event->accessibleInterface()->text(QAccessible::Name);
+    }
+};
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -139,6 +166,11 @@ private:
             board->tableInterface()->selectedCellCount() != selected.size())
             return {-1};
         return selected;
+    }
+    // As the window system does it: to a window, or with nullptr to another program.
+    static void giveTheKeyboardTo(QWindow* window) {
+        QWindowSystemInterface::handleWindowActivated<QWindowSystemInterface::SynchronousDelivery>(
+            window, Qt::ActiveWindowFocusReason);
     }
     void focusBoard() {
         points()->setFocus(Qt::TabFocusReason);
@@ -419,7 +451,6 @@ private slots:
         QTest::addColumn<Qt::Key>("key");
         QTest::newRow("Space") << Qt::Key_Space;
         QTest::newRow("Return") << Qt::Key_Return;
-        QTest::newRow("Enter on the keypad") << Qt::Key_Enter;
     }
     void spaceAndEnterActAsAClickOnTheCursorsPoint() {
         QFETCH(Qt::Key, key);
@@ -466,20 +497,48 @@ private slots:
         QCOMPARE(pointImage(kRedCannon).pixelColor(4, 4), highlight); // the cursor stayed
     }
 
+    // The keypad's Enter is a screen reader's where-am-I, which Qt hands on to the program too
+    // when the screen reader is slow to say it has taken the key.
     void enterPressesAFocusedButtonAsSpaceDoes_data() {
         QTest::addColumn<Qt::Key>("key");
-        QTest::newRow("Return") << Qt::Key_Return;
-        QTest::newRow("Enter on the keypad") << Qt::Key_Enter;
-        QTest::newRow("Space") << Qt::Key_Space;
+        QTest::addColumn<bool>("presses");
+        QTest::newRow("Return") << Qt::Key_Return << true;
+        QTest::newRow("Space") << Qt::Key_Space << true;
+        QTest::newRow("the keypad's Enter") << Qt::Key_Enter << false;
     }
     void enterPressesAFocusedButtonAsSpaceDoes() {
         QFETCH(Qt::Key, key);
+        QFETCH(bool, presses);
         auto* resign = control<QPushButton>("cmdAbort");
         resign->setFocus();
         answerNextMessageBox(QMessageBox::Yes);
         pressKeys(resign, {key});
-        QCOMPARE(messages, QStringList({"你真的要认输吗?"}));
-        QCOMPARE(status(), QStringLiteral("红 死"));
+        QCOMPARE(messages, presses ? QStringList({"你真的要认输吗?"}) : QStringList());
+        QCOMPARE(status(), presses ? QStringLiteral("红 死") : QStringLiteral("红行"));
+    }
+
+    // On the board too the keypad's Enter is left to a screen reader, and S with a modifier is
+    // some other program's command.
+    void theBoardLeavesAScreenReadersKeysAlone_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("heard");
+        QTest::newRow("S") << Qt::Key_S << 0 << "轮到红方";
+        QTest::newRow("Shift+S") << Qt::Key_S << int(Qt::ShiftModifier) << "";
+        QTest::newRow("Ctrl+S") << Qt::Key_S << int(Qt::ControlModifier) << "";
+        QTest::newRow("Alt+S") << Qt::Key_S << int(Qt::AltModifier) << "";
+        QTest::newRow("Return") << Qt::Key_Return << 0 << "拿起红 帅";
+        QTest::newRow("the keypad's Enter") << Qt::Key_Enter << int(Qt::KeypadModifier) << "";
+    }
+    void theBoardLeavesAScreenReadersKeysAlone() {
+        QFETCH(Qt::Key, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, heard);
+        ScreenReader reader;
+        focusBoard();
+        QTest::keyClick(points(), key, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(ScreenReader::heard.join(u'|'), heard);
+        QCOMPARE(state().PieceSelected, key == Qt::Key_Return);
     }
 
     // A button clicked with the mouse keeps the focus; disabled by the click, it hands the focus
@@ -504,6 +563,35 @@ private slots:
         QVERIFY(!clicked->isEnabled());
         QCOMPARE(window->focusWidget(), control<QPushButton>("cmdStart"));
         QVERIFY(pointImage(85) == bankImage(50));
+    }
+
+    // What the game announces while the window is not active waits for it, and is heard once,
+    // in order, as one text; so is what comes after the window's activation but before the
+    // waiting texts are told. Once the player has been in another program meanwhile, only the
+    // last text still tells the game as it is.
+    void announcementsWaitForTheWindowInOrder_data() {
+        QTest::addColumn<bool>("inAnotherProgram");
+        QTest::addColumn<QStringList>("heard");
+        QTest::newRow("behind a dialog of the program") << false << QStringList{"甲。乙。丙"};
+        QTest::newRow("while in another program") << true << QStringList{"丙"};
+    }
+    void announcementsWaitForTheWindowInOrder() {
+        QFETCH(bool, inAnotherProgram);
+        QFETCH(QStringList, heard);
+        ScreenReader reader;
+        auto dialog = std::make_unique<QDialog>();
+        if (inAnotherProgram)
+            giveTheKeyboardTo(nullptr);
+        else
+            dialog->show();
+        QTRY_VERIFY(!window->isActiveWindow());
+        window->announce([] { return std::string("甲"); });
+        window->announce([] { return std::string("乙"); });
+        dialog.reset();
+        giveTheKeyboardTo(window->windowHandle());
+        window->announce([] { return std::string("丙"); });
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(ScreenReader::heard, heard);
     }
 
     // A group, not a table: a screen reader reads a table's whole row when the row changes.

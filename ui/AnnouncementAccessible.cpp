@@ -4,7 +4,7 @@
 
 namespace xiangqi {
 
-AnnouncementAccessible::AnnouncementAccessible(StatusLabel* label) : PartAccessible(label) {}
+AnnouncementAccessible::AnnouncementAccessible(StatusLabel* label) : WidgetPartAccessible(label) {}
 
 StatusLabel* AnnouncementAccessible::label() const {
     return static_cast<StatusLabel*>(widget());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PartAccessible.h"
+#include "WidgetPartAccessible.h"
 
 namespace xiangqi {
 
@@ -9,7 +9,7 @@ class StatusLabel;
 // The status label's announcements as assistive technology sees them: a notification, named by
 // the last announcement, that reports itself shown for each new one. A screen reader speaks a
 // notification as it shows; inside a status bar, without saying that it is one.
-class AnnouncementAccessible : public PartAccessible {
+class AnnouncementAccessible : public WidgetPartAccessible {
 public:
     explicit AnnouncementAccessible(StatusLabel* label);
 

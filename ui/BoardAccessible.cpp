@@ -12,21 +12,7 @@ constexpr int kCount = BoardPoints::kPointCount;
 } // namespace
 
 BoardAccessible::BoardAccessible(BoardPoints* board)
-    : QAccessibleWidget(board, QAccessible::Grouping) {}
-
-// The points' interfaces belong to no object of their own, so Qt would not delete them.
-BoardAccessible::~BoardAccessible() {
-    for (const QAccessible::Id id : cellIds_)
-        if (id != 0)
-            QAccessible::deleteAccessibleInterface(id);
-}
-
-QAccessibleInterface* BoardAccessible::create(const QString& className, QObject* object) {
-    if (className != QLatin1String(BoardPoints::staticMetaObject.className()))
-        return nullptr;
-    auto* board = qobject_cast<BoardPoints*>(object);
-    return board ? new BoardAccessible(board) : nullptr;
-}
+    : WidgetWithPartsAccessible(board, QAccessible::Grouping, kCount) {}
 
 BoardPoints* BoardAccessible::board() const {
     return static_cast<BoardPoints*>(widget());
@@ -40,22 +26,8 @@ QString BoardAccessible::text(QAccessible::Text type) const {
     return text;
 }
 
-int BoardAccessible::childCount() const {
-    return kCount;
-}
-
-QAccessibleInterface* BoardAccessible::child(int index) const {
-    if (index < 0 || index >= kCount)
-        return nullptr;
-    QAccessible::Id& id = cellIds_[static_cast<std::size_t>(index)];
-    if (id == 0)
-        id = QAccessible::registerAccessibleInterface(new PointAccessible(board(), index));
-    return QAccessible::accessibleInterface(id);
-}
-
-int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    const auto* point = dynamic_cast<const PointAccessible*>(child);
-    return point && point->parent() == this ? point->cell() : -1;
+WidgetPartAccessible* BoardAccessible::createPart(int index) const {
+    return new PointAccessible(board(), index);
 }
 
 QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {

@@ -1,29 +1,21 @@
 #pragma once
 
-#include "BoardPoints.h"
-
-#include <QAccessibleWidget>
-#include <array>
+#include "WidgetWithPartsAccessible.h"
 
 namespace xiangqi {
+
+class BoardPoints;
 
 // The board as assistive technology sees it: a group of the 90 points in index order, row by row
 // from the top left, each a cell that knows its row and column, which the board's table
 // interface of 10 rows by 9 columns gives too. It is not given the role of a table: a screen
 // reader reads a whole row of a table in a desktop program whenever the row changes, and a
-// board's rows are no records; moving one point up must read that point alone. A point's
-// interface is made when it is first asked for and kept by its id until the board's own goes.
-class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+// board's rows are no records; moving one point up must read that point alone.
+class BoardAccessible : public WidgetWithPartsAccessible, public QAccessibleTableInterface {
 public:
     explicit BoardAccessible(BoardPoints* board);
 
-    // The factory that makes this interface for the board, for QAccessible::installFactory.
-    static QAccessibleInterface* create(const QString& className, QObject* object);
-
     QString text(QAccessible::Text type) const override;
-    int childCount() const override;
-    QAccessibleInterface* child(int index) const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
@@ -50,12 +42,10 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 protected:
-    ~BoardAccessible() override;
+    WidgetPartAccessible* createPart(int index) const override;
 
 private:
     BoardPoints* board() const;
-
-    mutable std::array<QAccessible::Id, BoardPoints::kPointCount> cellIds_{};
 };
 
 } // namespace xiangqi

@@ -73,7 +73,7 @@ BoardPoints::BoardPoints(const PictureBank& bank, QWidget* parent) : QWidget(par
     setFixedSize((kCols - 1) * kPitch + kPointSize, (kRows - 1) * kPitch + kPointSize);
     // Tab reaches the board; a click does not take the focus, so the mouse leaves no cursor.
     setFocusPolicy(Qt::TabFocus);
-    QAccessible::installFactory(&BoardAccessible::create);
+    QAccessible::installFactory(&WidgetWithPartsAccessible::create<BoardPoints, BoardAccessible>);
 }
 
 QRect BoardPoints::pointRect(int cell) {
@@ -206,8 +206,10 @@ void BoardPoints::mouseReleaseEvent(QMouseEvent* event) {
         emit pointClicked(cell);
 }
 
-// Space and Enter click the point under the cursor, once for each press of the key; S asks for
-// the status.
+// Space and Return click the point under the cursor, once for each press of the key; S alone
+// asks for the status. The keypad's Enter is left alone: a screen reader's where-am-I, which Qt
+// hands on to the program as well when the screen reader is slow to claim it. So are S with a
+// modifier, other programs' commands.
 void BoardPoints::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Left:
@@ -220,17 +222,17 @@ void BoardPoints::keyPressEvent(QKeyEvent* event) {
         return moveFocusPoint(1, 0);
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter:
         if (!event->isAutoRepeat())
             emit pointClicked(focusPoint_);
         return;
     case Qt::Key_S:
+        if (event->modifiers() != Qt::NoModifier)
+            break;
         if (!event->isAutoRepeat())
             emit statusAsked();
         return;
-    default:
-        QWidget::keyPressEvent(event);
     }
+    QWidget::keyPressEvent(event);
 }
 
 // The cursor stops at the board's edges.

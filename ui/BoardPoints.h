@@ -17,7 +17,7 @@ class PointGeometry;
 // pitch that shows its picture at the picture's own size from its top-left corner, optionally
 // framed by a thin line. At any device pixel ratio the pictures and the frame are drawn at the
 // screen's resolution. A click on a point reports its cell index. From the keyboard, the arrow
-// keys move a cursor from point to point and Space or Enter clicks the point under it; the
+// keys move a cursor from point to point and Space or Return clicks the point under it; the
 // cursor shows while the board has the keyboard focus, and S asks for the status. Assistive
 // technology sees the board as a group of the points (BoardAccessible) and is told of every
 // change.

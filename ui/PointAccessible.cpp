@@ -7,24 +7,10 @@ namespace xiangqi {
 
 namespace {
 constexpr int kCols = BoardPoints::kCols;
-// What stands on a point showing bank picture `bankIndex`: "红 炮". A piece's picture has the
-// piece's code as its bank index; the bare-board drawings have other numbers, some of them
-// above 50, that are no piece codes.
-QString occupantName(int bankIndex) {
-    const std::string name = bankIndex >= 0 && bankIndex <= UINT8_MAX
-                                 ? announcement::pieceName(static_cast<std::uint8_t>(bankIndex))
-                                 : std::string();
-    return name.empty() ? QStringLiteral("空位") : QString::fromStdString(name);
-}
-
-// Where a point is, as seen on the screen, counted from the top left: "第8行，第2列".
-QString placeName(int cell) {
-    return QStringLiteral("第%1行，第%2列").arg(cell / kCols + 1).arg(cell % kCols + 1);
-}
 } // namespace
 
 PointAccessible::PointAccessible(BoardPoints* board, int cell)
-    : PartAccessible(board), cell_(cell) {}
+    : WidgetPartAccessible(board), cell_(cell) {}
 
 BoardPoints* PointAccessible::board() const {
     return static_cast<BoardPoints*>(widget());
@@ -33,7 +19,11 @@ BoardPoints* PointAccessible::board() const {
 QString PointAccessible::text(QAccessible::Text type) const {
     if (type != QAccessible::Name || !board())
         return {};
-    return occupantName(board()->picture(cell_)) + QStringLiteral("，") + placeName(cell_);
+    // A piece's picture has the piece's code as its bank index; the bare-board drawings have
+    // other numbers, some of them above 50, that are no piece codes.
+    const int picture = board()->picture(cell_);
+    const auto code = static_cast<std::uint8_t>(picture >= 0 && picture <= UINT8_MAX ? picture : 0);
+    return QString::fromStdString(announcement::pointName(code, cell_));
 }
 
 QRect PointAccessible::rect() const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PartAccessible.h"
+#include "WidgetPartAccessible.h"
 
 namespace xiangqi {
 
@@ -8,7 +8,7 @@ class BoardPoints;
 
 // One board point as assistive technology sees it: a cell of the board's table, named after
 // what stands on the point and where the point is, and selected while the point is framed.
-class PointAccessible : public PartAccessible, public QAccessibleTableCellInterface {
+class PointAccessible : public WidgetPartAccessible, public QAccessibleTableCellInterface {
 public:
     PointAccessible(BoardPoints* board, int cell);
 

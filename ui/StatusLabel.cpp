@@ -12,7 +12,7 @@ StatusLabel::StatusLabel(const QString& text, QWidget* parent) : QLabel(text, pa
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    QAccessible::installFactory(&StatusAccessible::create);
+    QAccessible::installFactory(&WidgetWithPartsAccessible::create<StatusLabel, StatusAccessible>);
 }
 
 // Each announcement shows the notification anew, which is what a screen reader speaks.

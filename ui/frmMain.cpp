@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "Announcement.h"
 #include "BoardPoints.h"
 #include "ChineseUi.h"
 #include "NameOnlyIconProvider.h"
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <algorithm>
+#include <numeric>
 #include <utility>
 
 namespace xiangqi {
@@ -86,6 +88,13 @@ frmMain::frmMain()
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     game_.Form_Load();
+    // Qt's application state ignores the moment between one of the program's windows closing and
+    // the next one taking the keyboard: it is inactive only while another program has it.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive)
+                    backFromAnotherProgram_ = true;
+            });
 }
 
 frmMain::~frmMain() = default;
@@ -146,13 +155,14 @@ QPushButton* frmMain::createButton(const design::Control& control, QWidget* clie
     return button;
 }
 
-// Enter presses a focused button, as Space does. Qt leaves Enter to a dialog's default button.
+// Return presses a focused button, as Space does. Qt leaves it to a dialog's default button. The
+// keypad's Enter is a screen reader's, as on the board.
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     auto* button = qobject_cast<QPushButton*>(watched);
-    if (!button || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter))
+    if (!button || key->key() != Qt::Key_Return)
         return QMainWindow::eventFilter(watched, event);
     if (!key->isAutoRepeat())
         button->click();
@@ -223,27 +233,42 @@ void frmMain::setStatusText(std::string_view text) {
 // A question's box takes the activation from the window, and the window manager gives it back
 // only once the box has closed: a screen reader then reads the window and its focused button
 // anew, and would talk over an announcement made before. So what the game announces while the
-// window is not active waits until it is.
+// window is not active waits, behind whatever already waits, until it is.
 void frmMain::announce(const std::function<std::string()>& text) {
     if (!QAccessible::isActive())
         return;
-    pendingAnnouncement_ = QString::fromStdString(text());
-    if (isActiveWindow())
-        tellPendingAnnouncement();
+    const bool othersWait = !waitingAnnouncements_.empty();
+    waitingAnnouncements_.push_back(text());
+    if (!othersWait && isActiveWindow())
+        tellWaitingAnnouncements();
 }
 
 // Qt tells assistive technology of the window's activation and of its focused control once this
-// event has been handled; the announcement follows them.
+// event has been handled; the waiting announcements follow them.
 void frmMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
-        !pendingAnnouncement_.isEmpty())
-        QMetaObject::invokeMethod(this, &frmMain::tellPendingAnnouncement, Qt::QueuedConnection);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    if (waitingAnnouncements_.empty())
+        backFromAnotherProgram_ = false;
+    else
+        QMetaObject::invokeMethod(this, &frmMain::tellWaitingAnnouncements, Qt::QueuedConnection);
 }
 
-void frmMain::tellPendingAnnouncement() {
-    if (!pendingAnnouncement_.isEmpty())
-        Label2->announce(std::exchange(pendingAnnouncement_, QString()));
+// All in one text: a screen reader reads a notification's name only when it comes to the event,
+// by which time a second notification in a row would have replaced the first. Each announcement
+// ends in what the game is after it, so once the player has been in another program, only the
+// last one still tells the game as it is; the others describe a state that has since changed.
+void frmMain::tellWaitingAnnouncements() {
+    if (waitingAnnouncements_.empty() || !isActiveWindow())
+        return;
+    if (std::exchange(backFromAnotherProgram_, false))
+        waitingAnnouncements_.erase(waitingAnnouncements_.begin(), waitingAnnouncements_.end() - 1);
+    const std::string text =
+        std::accumulate(waitingAnnouncements_.begin() + 1, waitingAnnouncements_.end(),
+                        waitingAnnouncements_.front(), announcement::then);
+    waitingAnnouncements_.clear();
+    Label2->announce(QString::fromStdString(text));
 }
 
 void frmMain::enableCommand(Command command, bool enabled) {

@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QAction;
 class QFileDialog;
@@ -75,7 +77,7 @@ private:
     void enableButton(QPushButton* button, bool enabled);
     QFileDialog& saveDialog();
     void offerLastSavedFile(QFileDialog& dialog) const;
-    void tellPendingAnnouncement();
+    void tellWaitingAnnouncements();
 
     // The controls; each also carries its name as its object name.
     TitleLabel* Label1 = nullptr;
@@ -95,7 +97,10 @@ private:
     PictureBank Image2;
     Game game_{*this};
     bool saveCancelError_ = false;
-    QString pendingAnnouncement_;
+    // Announcements made while the window was not active, oldest first.
+    std::vector<std::string> waitingAnnouncements_;
+    // Another program has had the keyboard since the window was last active.
+    bool backFromAnotherProgram_ = false;
     bool saveDialogOpen_ = false;
     // The Save-As dialog uses its icons while it lives, so they go first.
     std::unique_ptr<NameOnlyIconProvider> saveDialogIcons_;

@@ -26,9 +26,11 @@ installed() {
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'
 }
 
-# Runs apt-get quietly, showing its output only when it fails.
+# Runs apt-get quietly, showing its output only when it fails. Another apt-get at work on the
+# machine holds the package database's lock: this one waits for it.
 apt() {
-    DEBIAN_FRONTEND=noninteractive apt-get -y -qq "$@" >"$work/apt.log" 2>&1 ||
+    DEBIAN_FRONTEND=noninteractive apt-get -y -qq -o DPkg::Lock::Timeout=600 "$@" \
+        >"$work/apt.log" 2>&1 ||
         fail "apt-get $* failed: $(cat "$work/apt.log")"
 }
 
@@ -61,8 +63,20 @@ names Recommends qt6-wayland || fail "the package does not recommend qt6-wayland
 passes "cpack built $(basename "$deb"), depending on the Qt libraries and platform plug-ins," \
     "recommending Qt's Wayland plug-in"
 
+# Debian's own checker of packages: any error or warning of it fails the package. Lintian warns
+# that it runs as root, on its standard error.
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>/dev/null ||
+    fail "lintian finds faults in the package:"$'\n'"$(cat "$work/lintian.log")"
+passes "lintian finds no error and no warning in the package"
+
 tree="$work/package"
 dpkg-deb -x "$deb" "$tree"
+# Lintian reads the changelog but not whose version its latest entry gives.
+version=$(dpkg-deb -f "$deb" Version)
+latest=$(zcat "$tree/usr/share/doc/$package/changelog.gz" | dpkg-parsechangelog -l - -S Version)
+[ "$latest" = "$version" ] || fail "the changelog's latest entry is $latest, the package $version"
+passes "the changelog's latest entry is the package's version, $version"
+
 entries=("$tree"/usr/share/applications/*.desktop)
 [ ${#entries[@]} -eq 1 ] || fail "the package holds no single desktop entry"
 entry=${entries[0]}
@@ -73,7 +87,7 @@ passes "the desktop entry and the AppStream metadata validate"
 key() {
     sed -n "s/^$1=//p" "$entry"
 }
-[ -x "$tree/usr/bin/$(key Exec)" ] || fail "Exec=$(key Exec) is not a program in the package"
+[ -x "$tree/usr/games/$(key Exec)" ] || fail "Exec=$(key Exec) is not a game in the package"
 icons=("$tree"/usr/share/icons/hicolor/*/apps/"$(key Icon)".png)
 [ ${#icons[@]} -gt 0 ] || fail "Icon=$(key Icon) has no picture in the package"
 for icon in "${icons[@]}"; do
@@ -85,11 +99,19 @@ passes "Exec and Icon name the packaged program and ${#icons[@]} icons of the ri
 
 apt install "$deb"
 installed || fail "apt-get did not install $package"
-[ "$(command -v tovan-xiangqi)" = /usr/bin/tovan-xiangqi ] || fail "tovan-xiangqi is not on PATH"
-passes "apt-get installed $package $(dpkg-query -W -f='${Version}' "$package")"
+# A desktop launches Exec through the PATH of the user's session, which Debian's login sets.
+program=$(runuser -l nobody -s /bin/sh -c "command -v $(key Exec)" 2>/dev/null) ||
+    fail "Exec=$(key Exec) is not on a user's PATH"
+[ "$program" = "/usr/games/$(key Exec)" ] || fail "Exec=$(key Exec) starts $program"
+if [ "$(man -w 6 "$package")" != "/usr/share/man/man6/$package.6.gz" ] ||
+    [ "$(man -w -L zh_CN 6 "$package")" != "/usr/share/man/zh_CN/man6/$package.6.gz" ]; then
+    fail "man does not find the pages of $package in English and in Chinese"
+fi
+passes "apt-get installed $package $(dpkg-query -W -f='${Version}' "$package")," \
+    "its menu entry starts $program, and man has its pages in English and Chinese"
 
 start_x_server
-start_game /usr/bin/tovan-xiangqi
+start_game "$program"
 screenshot
 expect_colour 64 1 23 255,0,0 # red's cannon on its starting point
 xprop -id "$window" WM_CLASS | grep -Fq "\"$(key StartupWMClass)\"" ||

@@ -5,7 +5,9 @@
 # from the keys it echoes. A resignation and a new game are spoken after their questions; each
 # arrow key reads the one point it moves to; a piece picked up, a refused move, each move with
 # its capture and the side to move next, a take-back, the status asked for with S and the king's
-# capture are spoken too. The record is saved with the keyboard. Run under dbus-run-session.
+# capture are spoken too. The about box, opened from the menu with the keyboard, is read whole as
+# it opens. The record is saved with the keyboard. Run under dbus-run-session, with the program
+# and its version.
 # SPEECH_TIMEOUT (seconds, 60 unless set) is how long a step waits for Orca to speak before it
 # counts as silent.
 source "$(dirname "$0")/session.sh"
@@ -81,11 +83,11 @@ press_keys() {
 answer() {
     press=answer_question say "$@"
 }
-# Presses the keys in the question box, and once it has closed gives the main window the focus
-# again, as a window manager does.
+# Presses the keys in the question box (or in the box titled $box_title), and once it has closed
+# gives the main window the focus again, as a window manager does.
 answer_question() {
     local box tries
-    box=$(wait_for_dialog 'Tovan 中国象棋')
+    box=$(wait_for_dialog "${box_title:-Tovan 中国象棋}")
     press_keys "$@"
     for tries in $(seq 600); do
         xdotool search --onlyvisible --pid "$game_pid" | grep -qx "$box" || break
@@ -164,6 +166,11 @@ start_game "$1"
 
 xdotool windowfocus --sync "$window"
 wait_until_said "开局 按钮." 0 || fail "Orca did not read the focused button 开局"
+
+say alt+h -- "关于(A)"
+say Return -- "关于 tovan中国象棋 对话框 版本 $2。作者：tovan 工作室。本软件受著作权法保护，未经许可不得复制。" \
+    "确定 按钮."
+box_title='关于 tovan中国象棋' answer Escape -- "Tovan 中国象棋 框架." "开局 按钮."
 
 # Red resigns at once, and a new game starts; Enter answers each question Yes.
 say Tab -- "认输 按钮."

@@ -9,9 +9,9 @@ namespace xiangqi {
 // A part of a widget as assistive technology sees it, with no object of its own and no
 // children: a board point, the status bar's notification. Its parent is the widget's
 // interface, and it is valid as long as the widget lives.
-class PartAccessible : public QAccessibleInterface {
+class WidgetPartAccessible : public QAccessibleInterface {
 public:
-    explicit PartAccessible(QWidget* widget) : widget_(widget) {}
+    explicit WidgetPartAccessible(QWidget* widget) : widget_(widget) {}
 
     bool isValid() const override { return !widget_.isNull(); }
     QObject* object() const override { return nullptr; }

@@ -1,14 +1,14 @@
-#include "PartAccessible.h"
+#include "WidgetPartAccessible.h"
 
 #include <QWindow>
 
 namespace xiangqi {
 
-QWindow* PartAccessible::window() const {
+QWindow* WidgetPartAccessible::window() const {
     return widget_ ? widget_->window()->windowHandle() : nullptr;
 }
 
-QAccessibleInterface* PartAccessible::parent() const {
+QAccessibleInterface* WidgetPartAccessible::parent() const {
     return QAccessible::queryAccessibleInterface(widget_.data());
 }
 
