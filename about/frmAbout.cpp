@@ -13,12 +13,20 @@
 namespace xiangqi {
 
 namespace {
-const QString kCaption = QStringLiteral("关于 tovan中国象棋");
-const QString kTitle = QStringLiteral("tovan中国象棋");
-const QString kAuthor = QStringLiteral("作者：tovan 工作室");
-const QString kDisclaimer = QStringLiteral("本软件受著作权法保护，未经许可不得复制。");
-const QColor kEtchShadow(128, 128, 128);
-const QColor kEtchHighlight(255, 255, 255);
+namespace about = design::frmAbout;
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect pixelRect(design::Pixels pixels) {
+    return {pixels.left, pixels.top, pixels.width, pixels.height};
+}
+
+QColor colourOf(design::Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
 const QString kPicture = QStringLiteral(":/about/about.png");
 
 // The shipped picture at 1x, drawn afresh at other device pixel ratios.
@@ -30,10 +38,8 @@ QImage pictureFor(qreal ratio) {
 QString versionLine() {
     const QVersionNumber version =
         QVersionNumber::fromString(QCoreApplication::applicationVersion());
-    return QStringLiteral("版本 %1.%2.%3")
-        .arg(version.majorVersion())
-        .arg(version.minorVersion())
-        .arg(version.microVersion());
+    return fromUtf8(
+        about::versionLine(version.majorVersion(), version.minorVersion(), version.microVersion()));
 }
 
 void makeTextBlack(QLabel* label) {
@@ -47,7 +53,7 @@ frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(kCaption);
+    setWindowTitle(fromUtf8(about::kCaption));
     setWindowIcon(QIcon(new drawing::ProgramIconEngine(QStringLiteral(":/icons/xiangqi.png"))));
     setFixedSize(kClientWidth, kClientHeight);
     createControls();
@@ -61,28 +67,28 @@ void frmAbout::showModal() {
 // Creation order is stacking order; the geometries are in client-area pixels.
 void frmAbout::createControls() {
     picIcon = new PictureLabel(pictureFor, this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(16, 16, 36, 36);
+    picIcon->setObjectName(fromUtf8(about::picIcon.name));
+    picIcon->setGeometry(pixelRect(design::toPixels(about::picIcon.place)));
     picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picIcon->setLineWidth(2);
 
-    cmdOK = new QPushButton(QStringLiteral("确定"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(275, 175, 100, 23);
+    cmdOK = new QPushButton(fromUtf8(about::cmdOK.text), this);
+    cmdOK->setObjectName(fromUtf8(about::cmdOK.name));
+    cmdOK->setGeometry(pixelRect(design::toPixels(about::cmdOK.place)));
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    Line1[1] = createLine(kEtchShadow, QRect(6, 163, 371, 1));
-    lblDescription = createLabel(QStringLiteral("lblDescription"), kAuthor, QRect(70, 75, 259, 78));
+    Line1[1] = createLine(about::Line1[1]);
+    lblDescription = createLabel(about::lblDescription);
     lblDescription->setWordWrap(true);
     makeTextBlack(lblDescription);
-    lblTitle = createLabel(QStringLiteral("lblTitle"), kTitle, QRect(70, 16, 259, 32));
+    lblTitle = createLabel(about::lblTitle);
     makeTextBlack(lblTitle);
-    Line1[0] = createLine(kEtchHighlight, QRect(7, 164, 370, 2));
-    lblVersion = createLabel(QStringLiteral("lblVersion"), versionLine(), QRect(70, 52, 259, 15));
-    lblDisclaimer =
-        createLabel(QStringLiteral("lblDisclaimer"), kDisclaimer, QRect(17, 175, 242, 23));
+    Line1[0] = createLine(about::Line1[0]);
+    lblVersion = createLabel(about::lblVersion);
+    lblVersion->setText(versionLine());
+    lblDisclaimer = createLabel(about::lblDisclaimer);
     makeTextBlack(lblDisclaimer);
 
     // The labels take no focus, so the button is the only stop in the tab order.
@@ -104,21 +110,21 @@ void frmAbout::describeForScreenReaders() {
     setAccessibleDescription(description);
 }
 
-QLabel* frmAbout::createLabel(const QString& name, const QString& text, QRect geometry) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
+QLabel* frmAbout::createLabel(const design::Control& control) {
+    auto* label = new QLabel(fromUtf8(control.text), this);
+    label->setObjectName(fromUtf8(control.name));
+    label->setGeometry(pixelRect(design::toPixels(control.place)));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
 // A line is a borderless strip filled with its colour, which renders exactly its pixel rows.
-QWidget* frmAbout::createLine(const QColor& colour, QRect geometry) {
+QWidget* frmAbout::createLine(const design::Line& shape) {
     auto* line = new QWidget(this);
     line->setObjectName(QStringLiteral("Line1"));
-    line->setGeometry(geometry);
+    line->setGeometry(pixelRect(about::toPixels(shape)));
     QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Window, colourOf(shape.colour));
     line->setPalette(palette);
     line->setAutoFillBackground(true);
     return line;

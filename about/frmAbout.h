@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WindowDesign.h"
+
 #include <QDialog>
 #include <array>
 
@@ -15,8 +17,8 @@ class frmAbout : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kClientWidth = 382;
-    static constexpr int kClientHeight = 208;
+    static constexpr int kClientWidth = design::toPixels(design::frmAbout::kClient).width;
+    static constexpr int kClientHeight = design::toPixels(design::frmAbout::kClient).height;
 
     // Builds the dialog; the version line comes from the application version as it is now.
     explicit frmAbout(QWidget* parent = nullptr);
@@ -27,8 +29,8 @@ public:
 
 private:
     void createControls();
-    QLabel* createLabel(const QString& name, const QString& text, QRect geometry);
-    QWidget* createLine(const QColor& colour, QRect geometry);
+    QLabel* createLabel(const design::Control& control);
+    QWidget* createLine(const design::Line& shape);
     void describeForScreenReaders();
 
     // The controls; each also carries its name as its object name.

@@ -25,6 +25,11 @@ constexpr auto kReadOnlyFolder =
     kReadOnly | QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther;
 constexpr auto kWritableFolder = kReadOnlyFolder | QFile::WriteOwner | QFile::WriteUser;
 
+// The record writer, given the path in UTF-8 as the program passes it.
+bool save(const QString& path, const QByteArray& contents) {
+    return RecordFile::write(path.toStdString(), contents.toStdString());
+}
+
 QByteArray readAll(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -144,7 +149,7 @@ private:
 
 void RecordFileTest::verifyALaterWriteWorks(const QString& folder) {
     const QString good = folder + "/good.tvq";
-    QVERIFY(RecordFile::write(good, kWorkedExample));
+    QVERIFY(save(good, kWorkedExample));
     QCOMPARE(readAll(good), kWorkedExample);
 }
 
@@ -179,7 +184,7 @@ void RecordFileTest::theFileHoldsExactlyTheWrittenBytes() {
     if (!existing.isNull())
         QVERIFY(createFile(path, existing));
 
-    QVERIFY(RecordFile::write(path, contents));
+    QVERIFY(save(path, contents));
 
     QCOMPARE(readAll(path), contents);
     QCOMPARE(QFileInfo(path).size(), contents.size());
@@ -227,7 +232,7 @@ void RecordFileTest::theRecordGoesWhereTheLinksLeadInAnyWritableFolder() {
     bool written = false;
     {
         const WithoutPermissionOverride asAnyone;
-        written = RecordFile::write(dir.filePath(path), kWorkedExample);
+        written = save(dir.filePath(path), kWorkedExample);
     }
     QFile::setPermissions(records, kWritableFolder);
 
@@ -286,7 +291,7 @@ void RecordFileTest::aRefusedTargetFailsAndLeavesTheFolderAsItWas() {
     }
     const QStringList entriesBefore = entriesOf(folder);
 
-    const bool written = RecordFile::write(path, kWorkedExample);
+    const bool written = save(path, kWorkedExample);
     QFile::setPermissions(folder, kWritableFolder);
 
     QVERIFY(!written);
@@ -320,7 +325,7 @@ void RecordFileTest::aWriteCutShortFailsAndKeepsTheOldFile() {
     {
         FaultInjector faults;
         faults.limitSpace(space);
-        written = RecordFile::write(path, kWorkedExample);
+        written = save(path, kWorkedExample);
     }
 
     QVERIFY(!written);
@@ -352,7 +357,7 @@ void RecordFileTest::aFullDiskFailsAndKeepsTheOldFile() {
     const QString filler = disk + "/filler";
     QVERIFY(fillUpTo(filler, space));
 
-    QVERIFY(!RecordFile::write(path, contents));
+    QVERIFY(!save(path, contents));
 
     QCOMPARE(readAll(path), kOldContents);
     QCOMPARE(entriesOf(disk), (QStringList{"filler", "game.tvq"}));
@@ -370,7 +375,7 @@ void RecordFileTest::aFailedRenameLeavesNoTemporaryFile() {
         // Another program puts a folder where the record is going while it is being written.
         FaultInjector faults;
         faults.before("renameat", [&] { QDir().mkpath(path); });
-        written = RecordFile::write(path, kWorkedExample);
+        written = save(path, kWorkedExample);
     }
 
     QVERIFY(!written);
@@ -401,7 +406,7 @@ void RecordFileTest::aSaveFailingAtAnyCallReportsItAndLosesNothing() {
     QList<QByteArray> calls;
     {
         FaultInjector counter;
-        QVERIFY(RecordFile::write(path, contents));
+        QVERIFY(save(path, contents));
         calls = counter.calls();
     }
     QCOMPARE(readAll(path), contents);
@@ -421,13 +426,13 @@ void RecordFileTest::aSaveFailingAtAnyCallReportsItAndLosesNothing() {
             bool written = true;
             {
                 FaultInjector faults(int(call) + 1, error);
-                written = RecordFile::write(path, contents);
+                written = save(path, contents);
             }
             ++injected;
             const bool kept = !written &&
                               readAll(path) == (call > replacing ? contents : kOldContents) &&
                               entriesOf(dir.path()) == QStringList{"game.tvq"};
-            const bool recovered = RecordFile::write(path, contents) && readAll(path) == contents;
+            const bool recovered = save(path, contents) && readAll(path) == contents;
             if (kept && recovered)
                 ++survived;
             else

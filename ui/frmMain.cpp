@@ -31,24 +31,19 @@
 namespace xiangqi {
 
 namespace {
-const QString kTitle = QStringLiteral("Tovan 中国象棋");
+namespace form = design::frmMain;
+
+const QString kTitle = QString::fromUtf8(design::kTitle.data(), qsizetype(design::kTitle.size()));
 const QString kIcon = QStringLiteral(":/icons/xiangqi.png");
 
-// The bare-board drawing of each point, as two-digit numbers, row by row from the top.
-// clang-format off
-const std::array<const char*, 90> kTags{
-    "00", "01", "01", "04", "01", "06", "01", "01", "09",
-    "10", "11", "11", "11", "15", "11", "11", "11", "19",
-    "10", "11", "11", "24", "11", "26", "11", "11", "19",
-    "10", "11", "11", "11", "11", "11", "11", "11", "19",
-    "10", "91", "91", "91", "91", "91", "91", "91", "19",
-    "10", "01", "01", "01", "01", "01", "01", "01", "19",
-    "10", "11", "11", "11", "11", "11", "11", "11", "19",
-    "10", "11", "11", "74", "11", "76", "11", "11", "19",
-    "10", "11", "11", "11", "15", "11", "11", "11", "19",
-    "90", "91", "91", "94", "91", "96", "91", "91", "99",
-};
-// clang-format on
+QRect pixelRect(design::Twips place) {
+    const design::Pixels pixels = design::toPixels(place);
+    return {pixels.left, pixels.top, pixels.width, pixels.height};
+}
+
+QColor colourOf(const design::Font& font) {
+    return QColor(font.colour.red, font.colour.green, font.colour.blue);
+}
 
 // The keyboard's cursor starts on red's king: red moves first.
 constexpr int kRedKingPoint = 85;
@@ -130,45 +125,43 @@ frmMain::~frmMain() = default;
 
 // Controls are created in the order that puts each one above the ones before it.
 void frmMain::createControls(QWidget* client) {
-    cmdSave = createButton(QStringLiteral("保存"), {584, 176, 89, 25}, client);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdUndo = createButton(QStringLiteral("悔棋"), {584, 112, 89, 25}, client);
-    cmdUndo->setObjectName(QStringLiteral("cmdUndo"));
-    cmdAbort = createButton(QStringLiteral("认输"), {584, 80, 89, 25}, client);
-    cmdAbort->setObjectName(QStringLiteral("cmdAbort"));
-    cmdStart = createButton(QStringLiteral("开局"), {584, 48, 89, 25}, client);
-    cmdStart->setObjectName(QStringLiteral("cmdStart"));
+    cmdSave = createButton(form::cmdSave, client);
+    cmdUndo = createButton(form::cmdUndo, client);
+    cmdAbort = createButton(form::cmdAbort, client);
+    cmdStart = createButton(form::cmdStart, client);
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdUndo, &QPushButton::clicked, this, &frmMain::cmdUndo_Click);
     connect(cmdAbort, &QPushButton::clicked, this, &frmMain::cmdAbort_Click);
     connect(cmdStart, &QPushButton::clicked, this, &frmMain::cmdStart_Click);
 
-    Frame1 = new QGroupBox(QStringLiteral("棋盘"), client);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(88, 40, 481, 529);
+    Frame1 = new QGroupBox(fromUtf8(form::Frame1.text), client);
+    Frame1->setObjectName(fromUtf8(form::Frame1.name));
+    Frame1->setGeometry(pixelRect(form::Frame1.place));
     Image1 = new BoardPoints(Image2, Frame1);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->move(24, 24);
+    Image1->move(design::toPixels(form::kPointsLeft), design::toPixels(form::kPointsTop));
     Image1->setFocusPoint(kRedKingPoint);
     connect(Image1, &BoardPoints::pointClicked, this, &frmMain::Image1_Click);
     connect(Image1, &BoardPoints::statusAsked, this, [this] { game_.announceStatus(); });
 
-    Label2 = new StatusLabel(QStringLiteral("红行"), client);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(16, 72, 57, 113);
-    Label2->setFont(songFont(42));
+    Label2 = new StatusLabel(fromUtf8(form::Label2.text), client);
+    Label2->setObjectName(fromUtf8(form::Label2.name));
+    Label2->setGeometry(pixelRect(form::Label2.place));
+    Label2->setFont(songFont(form::kStatusFont.points));
     QPalette blue = Label2->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    blue.setColor(QPalette::WindowText, colourOf(form::kStatusFont));
     Label2->setPalette(blue);
 
-    Label1 = new TitleLabel(QStringLiteral("tovan 中国象棋"), tahomaFont(26.25), songFont(26.25),
-                            client);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    // The designed width of 185 pixels cannot hold the title at its font size; the label grows
-    // to the right, where nothing else stands, so the whole title shows.
-    Label1->setGeometry(40, 0, std::max(185, Label1->sizeHint().width()), 41);
+    Label1 = new TitleLabel(fromUtf8(form::Label1.text), tahomaFont(form::kTitleFont.points),
+                            songFont(form::kTitleFont.points), client);
+    Label1->setObjectName(fromUtf8(form::Label1.name));
+    // The designed width cannot hold the title at its font size; the label grows to the right,
+    // where nothing else stands, so the whole title shows.
+    QRect title = pixelRect(form::Label1.place);
+    title.setWidth(std::max(title.width(), Label1->sizeHint().width()));
+    Label1->setGeometry(title);
     QPalette red = Label1->palette();
-    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    red.setColor(QPalette::WindowText, colourOf(form::kTitleFont));
     Label1->setPalette(red);
 
     setTabOrder(cmdStart, cmdAbort);
@@ -177,9 +170,10 @@ void frmMain::createControls(QWidget* client) {
     setTabOrder(cmdSave, Image1);
 }
 
-QPushButton* frmMain::createButton(const QString& text, QRect geometry, QWidget* client) {
-    auto* button = new QPushButton(text, client);
-    button->setGeometry(geometry);
+QPushButton* frmMain::createButton(const design::Control& control, QWidget* client) {
+    auto* button = new QPushButton(fromUtf8(control.text), client);
+    button->setObjectName(fromUtf8(control.name));
+    button->setGeometry(pixelRect(control.place));
     button->setAutoDefault(false);
     button->installEventFilter(this);
     return button;
@@ -200,28 +194,32 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmMain::createMenus() {
-    QMenu* mnChess = menuBar()->addMenu(QStringLiteral("中国象棋(&C)"));
-    mnChess->setObjectName(QStringLiteral("mnChess"));
-    mnStart = mnChess->addAction(QStringLiteral("开局(&N)"), [this] { game_.mnStart_Click(); });
-    mnStart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    QMenu* mnChess = createMenu(form::mnChess);
+    mnStart = createMenuItem(mnChess, form::mnStart, [this] { game_.mnStart_Click(); });
+    mnStart->setShortcut(QKeySequence(fromUtf8(form::kStartShortcut)));
     addAction(mnStart); // so Ctrl+N works whenever the window is active, menu closed or not
-    mnAbort = mnChess->addAction(QStringLiteral("认输(&A)"), [this] { game_.mnAbort_Click(); });
-    mnUndo = mnChess->addAction(QStringLiteral("悔棋(&U)"), [this] { game_.mnUndo_Click(); });
+    mnAbort = createMenuItem(mnChess, form::mnAbort, [this] { game_.mnAbort_Click(); });
+    mnUndo = createMenuItem(mnChess, form::mnUndo, [this] { game_.mnUndo_Click(); });
     mnChess->addSeparator()->setObjectName(QStringLiteral("mnSep11"));
-    mnSave = mnChess->addAction(QStringLiteral("保存(&S)"), [this] { game_.mnSave_Click(); });
+    mnSave = createMenuItem(mnChess, form::mnSave, [this] { game_.mnSave_Click(); });
     mnChess->addSeparator()->setObjectName(QStringLiteral("mnSep12"));
-    mnExit = mnChess->addAction(QStringLiteral("退出(&X)"), [this] { game_.mnExit_Click(); });
+    mnExit = createMenuItem(mnChess, form::mnExit, [this] { game_.mnExit_Click(); });
 
-    QMenu* mnHelp = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
-    mnHelp->setObjectName(QStringLiteral("mnHelp"));
-    mnAbout = mnHelp->addAction(QStringLiteral("关于(&A)"), [this] { game_.mnAbout_Click(); });
+    QMenu* mnHelp = createMenu(form::mnHelp);
+    mnAbout = createMenuItem(mnHelp, form::mnAbout, [this] { game_.mnAbout_Click(); });
+}
 
-    mnStart->setObjectName(QStringLiteral("mnStart"));
-    mnAbort->setObjectName(QStringLiteral("mnAbort"));
-    mnUndo->setObjectName(QStringLiteral("mnUndo"));
-    mnSave->setObjectName(QStringLiteral("mnSave"));
-    mnExit->setObjectName(QStringLiteral("mnExit"));
-    mnAbout->setObjectName(QStringLiteral("mnAbout"));
+QMenu* frmMain::createMenu(const design::MenuItem& item) {
+    QMenu* menu = menuBar()->addMenu(fromUtf8(item.caption));
+    menu->setObjectName(fromUtf8(item.name));
+    return menu;
+}
+
+QAction* frmMain::createMenuItem(QMenu* menu, const design::MenuItem& item,
+                                 const std::function<void()>& handler) {
+    QAction* action = menu->addAction(fromUtf8(item.caption), handler);
+    action->setObjectName(fromUtf8(item.name));
+    return action;
 }
 
 void frmMain::Image1_Click(int index) {
@@ -245,7 +243,7 @@ void frmMain::setPointPicture(int cell, int bankIndex) {
 }
 
 int frmMain::pointTag(int cell) const {
-    return QByteArray(kTags.at(cell)).toShort();
+    return form::pointTag(cell);
 }
 
 void frmMain::setPointBorder(int cell, bool framed) {
@@ -403,9 +401,7 @@ void frmMain::offerLastSavedFile(QFileDialog& dialog) const {
 }
 
 bool frmMain::writeTextFile(const std::string& path, std::string_view contents) {
-    return RecordFile::write(
-        QString::fromStdString(path),
-        QByteArrayView(contents.data(), static_cast<qsizetype>(contents.size())));
+    return RecordFile::write(path, contents);
 }
 
 void frmMain::showAboutDialog() {

@@ -4,6 +4,7 @@
 #include "Game.h"
 #include "PictureBank.h"
 #include "Toolkit.h"
+#include "WindowDesign.h"
 
 #include <QMainWindow>
 #include <array>
@@ -15,6 +16,7 @@ class QAction;
 class QFileDialog;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace xiangqi {
@@ -31,8 +33,8 @@ class frmMain : public QMainWindow, public Toolkit {
     Q_OBJECT
 
 public:
-    static constexpr int kClientWidth = 686;
-    static constexpr int kClientHeight = 581;
+    static constexpr int kClientWidth = design::toPixels(design::frmMain::kClient).width;
+    static constexpr int kClientHeight = design::toPixels(design::frmMain::kClient).height;
 
     frmMain();
     ~frmMain() override;
@@ -68,7 +70,10 @@ private slots:
 private:
     void createControls(QWidget* client);
     void createMenus();
-    QPushButton* createButton(const QString& text, QRect geometry, QWidget* client);
+    QPushButton* createButton(const design::Control& control, QWidget* client);
+    QMenu* createMenu(const design::MenuItem& item);
+    QAction* createMenuItem(QMenu* menu, const design::MenuItem& item,
+                            const std::function<void()>& handler);
     void enableButton(QPushButton* button, bool enabled);
     QFileDialog& saveDialog();
     void offerLastSavedFile(QFileDialog& dialog) const;

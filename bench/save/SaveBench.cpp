@@ -23,8 +23,7 @@ bool SaveBench::runGame() {
     for (int k = 0; k < kSaves; ++k) {
         const auto start = Clock::now();
         const std::string text = xiangqi::RecordText(state_);
-        if (!xiangqi::RecordFile::write(
-                path_, QByteArrayView(text.data(), static_cast<qsizetype>(text.size()))))
+        if (!xiangqi::RecordFile::write(path_.toStdString(), text))
             return false;
         times_.add(millisecondsSince(start));
     }

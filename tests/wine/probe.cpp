@@ -1,0 +1,233 @@
+// Reads the windows of another program from outside, as a spy tool does, for the tests that run
+// the Windows program under Wine. Each command prints what it reads, in UTF-8, and exits 1 when
+// it cannot:
+//   probe wait-window TITLE [CLASS]  waits (a minute at most) for a visible top-level window
+//                                    of that title (and class); prints its handle
+//   probe wait-gone HANDLE           waits (a minute at most) until the window is gone
+//   probe window HANDLE              prints, as shell assignments, its title, the screen
+//                                    position and size of its client area and its frame
+//   probe controls HANDLE            prints its child windows, one a line, in the order of the
+//                                    Tab key: class, enabled or disabled, screen left, top,
+//                                    width, height, text; separated by tabs
+//   probe render-text FONT FACE PIXELS CHARSET RRGGBB TEXT BMP
+//                                    draws TEXT in the font FACE of the font file FONT, PIXELS
+//                                    high, on the system's face colour, into the 24-bit BMP file
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace {
+
+constexpr DWORD kPatienceMs = 60000;
+constexpr DWORD kPollMs = 50;
+
+std::string utf8(const std::wstring& text) {
+    const int length =
+        ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), length, nullptr, nullptr);
+    bytes.pop_back();
+    return bytes;
+}
+
+void print(const std::wstring& line) {
+    const std::string bytes = utf8(line + L"\n");
+    DWORD written = 0;
+    ::WriteFile(::GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()),
+                &written, nullptr);
+}
+
+int fail(const std::wstring& why) {
+    const std::string bytes = utf8(L"probe: " + why + L"\n");
+    DWORD written = 0;
+    ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()),
+                &written, nullptr);
+    return 1;
+}
+
+// Asked of the window itself, since an edit field keeps its text where no other program reads
+// it.
+std::wstring textOf(HWND window) {
+    constexpr UINT kAnswerMs = 5000;
+    DWORD_PTR length = 0;
+    if (!::SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerMs,
+                               &length))
+        return {};
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                          SMTO_ABORTIFHUNG, kAnswerMs, &copied);
+    text.resize(copied);
+    return text;
+}
+
+std::wstring classOf(HWND window) {
+    wchar_t name[256] = L"";
+    ::GetClassNameW(window, name, 256);
+    return name;
+}
+
+HWND handleOf(const wchar_t* text) {
+    return reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(text, nullptr, 0)));
+}
+
+// Calls `found` until it gives a window or the patience runs out.
+template <typename Find> HWND waitFor(Find found) {
+    for (DWORD waited = 0; waited < kPatienceMs; waited += kPollMs) {
+        if (const HWND window = found())
+            return window;
+        ::Sleep(kPollMs);
+    }
+    return nullptr;
+}
+
+struct Search {
+    const wchar_t* title;
+    const wchar_t* windowClass;
+    HWND found;
+};
+
+BOOL CALLBACK matchTitle(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<Search*>(lParam);
+    if (::IsWindowVisible(window) && textOf(window) == search->title &&
+        (!search->windowClass || classOf(window) == search->windowClass)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int waitWindow(const wchar_t* title, const wchar_t* windowClass) {
+    const HWND window = waitFor([title, windowClass] {
+        Search search{title, windowClass, nullptr};
+        ::EnumWindows(&matchTitle, reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    });
+    if (!window)
+        return fail(std::wstring(L"no window ") + title);
+    print(std::to_wstring(reinterpret_cast<INT_PTR>(window)));
+    return 0;
+}
+
+int waitGone(HWND window) {
+    const HWND gone = waitFor([window] {
+        return !::IsWindow(window) || !::IsWindowVisible(window) ? HWND_BOTTOM : nullptr;
+    });
+    return gone ? 0 : fail(L"the window stays");
+}
+
+std::wstring quoted(std::wstring text) {
+    for (std::size_t at = text.find(L'\''); at != std::wstring::npos; at = text.find(L'\'', at + 4))
+        text.replace(at, 1, L"'\\''");
+    return L"'" + text + L"'";
+}
+
+int describeWindow(HWND window) {
+    if (!::IsWindow(window))
+        return fail(L"no such window");
+    RECT client;
+    ::GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ::ClientToScreen(window, &origin);
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE));
+    std::wstring frame;
+    for (const auto& [flag, word] : {std::pair{WS_CAPTION, L"caption"},
+                                     {WS_SYSMENU, L"sysmenu"},
+                                     {WS_MINIMIZEBOX, L"minimizebox"},
+                                     {WS_MAXIMIZEBOX, L"maximizebox"},
+                                     {WS_THICKFRAME, L"thickframe"}})
+        if ((style & flag) == static_cast<DWORD>(flag))
+            frame += frame.empty() ? word : std::wstring(L" ") + word;
+    print(L"title=" + quoted(textOf(window)));
+    print(L"client_x=" + std::to_wstring(origin.x) + L" client_y=" + std::to_wstring(origin.y));
+    print(L"client_width=" + std::to_wstring(client.right) + L" client_height=" +
+          std::to_wstring(client.bottom));
+    print(L"frame=" + quoted(frame));
+    return 0;
+}
+
+BOOL CALLBACK describeControl(HWND control, LPARAM) {
+    RECT place;
+    ::GetWindowRect(control, &place);
+    print(classOf(control) + L"\t" + (::IsWindowEnabled(control) ? L"enabled" : L"disabled") +
+          L"\t" + std::to_wstring(place.left) + L"\t" + std::to_wstring(place.top) + L"\t" +
+          std::to_wstring(place.right - place.left) + L"\t" +
+          std::to_wstring(place.bottom - place.top) + L"\t" + textOf(control));
+    return TRUE;
+}
+
+int describeControls(HWND window) {
+    if (!::IsWindow(window))
+        return fail(L"no such window");
+    ::EnumChildWindows(window, &describeControl, 0);
+    return 0;
+}
+
+bool writeBmp(const wchar_t* path, HDC dc, HBITMAP bitmap, int width, int height) {
+    const int stride = (width * 3 + 3) / 4 * 4;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<char> pixels(static_cast<std::size_t>(stride * height));
+    ::GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    BITMAPFILEHEADER header{};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+    header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
+    FILE* file = ::_wfopen(path, L"wb");
+    if (!file)
+        return false;
+    const bool written = std::fwrite(&header, sizeof header, 1, file) == 1 &&
+                         std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, file) == 1 &&
+                         std::fwrite(pixels.data(), pixels.size(), 1, file) == 1;
+    return std::fclose(file) == 0 && written;
+}
+
+int renderText(wchar_t** arguments) {
+    const wchar_t* fontFile = arguments[0];
+    if (::AddFontResourceExW(fontFile, FR_PRIVATE, nullptr) == 0)
+        return fail(std::wstring(L"cannot load ") + fontFile);
+    LOGFONTW wanted{};
+    wanted.lfHeight = -std::wcstol(arguments[2], nullptr, 10);
+    wanted.lfWeight = FW_NORMAL;
+    wanted.lfCharSet = static_cast<BYTE>(std::wcstol(arguments[3], nullptr, 10));
+    wanted.lfOutPrecision = OUT_TT_PRECIS;
+    std::wcsncpy(wanted.lfFaceName, arguments[1], LF_FACESIZE - 1);
+    const auto colour = static_cast<COLORREF>(std::wcstoul(arguments[4], nullptr, 16));
+    const std::wstring text = arguments[5];
+
+    const HDC screen = ::GetDC(nullptr);
+    const HDC dc = ::CreateCompatibleDC(screen);
+    const HFONT font = ::CreateFontIndirectW(&wanted);
+    ::SelectObject(dc, font);
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, size.cx, size.cy);
+    ::SelectObject(dc, bitmap);
+    RECT all{0, 0, size.cx, size.cy};
+    ::FillRect(dc, &all, ::GetSysColorBrush(COLOR_BTNFACE));
+    ::SetTextColor(dc, RGB(GetBValue(colour), GetGValue(colour), GetRValue(colour)));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::TextOutW(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
+    const bool written = writeBmp(arguments[6], dc, bitmap, size.cx, size.cy);
+    ::ReleaseDC(nullptr, screen);
+    return written ? 0 : fail(std::wstring(L"cannot write ") + arguments[6]);
+}
+
+} // namespace
+
+int wmain(int count, wchar_t** arguments) {
+    const std::wstring command = count > 1 ? arguments[1] : L"";
+    if (command == L"wait-window" && (count == 3 || count == 4))
+        return waitWindow(arguments[2], count == 4 ? arguments[3] : nullptr);
+    if (command == L"wait-gone" && count == 3)
+        return waitGone(handleOf(arguments[2]));
+    if (command == L"window" && count == 3)
+        return describeWindow(handleOf(arguments[2]));
+    if (command == L"controls" && count == 3)
+        return describeControls(handleOf(arguments[2]));
+    if (command == L"render-text" && count == 9)
+        return renderText(arguments + 2);
+    return fail(L"unknown command; see the top of tests/wine/probe.cpp");
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "WindowDesign.h"
+
+#include <windows.h>
+
+namespace xiangqi::win32 {
+
+// A window of one of this program's own window classes: its window procedure hands every
+// message to the object that created the window.
+class Window {
+public:
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+
+protected:
+    struct Class {
+        const wchar_t* name;
+        // A brush or a system colour + 1; none for a window that paints all its pixels.
+        HBRUSH background = nullptr;
+        HICON icon = nullptr;
+        HICON smallIcon = nullptr;
+    };
+
+    Window() = default;
+    virtual ~Window();
+
+    // Creates the window, registering its class first if needed. Messages reach handle() from
+    // WM_NCCREATE on.
+    void create(const Class& windowClass, DWORD style, DWORD extendedStyle, const wchar_t* text,
+                design::Pixels place, HWND parent, HMENU menuOrId);
+    virtual LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // Answers WM_PAINT by painting the invalid part of the window with paint().
+    LRESULT paintInvalidPart() const;
+    virtual void paint(HDC) const {}
+
+private:
+    static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd_ = nullptr;
+};
+
+} // namespace xiangqi::win32

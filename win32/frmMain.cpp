@@ -1,0 +1,341 @@
+#include "frmMain.h"
+
+#include "ChineseMessageBox.h"
+#include "RecordFile.h"
+#include "Resources.h"
+#include "Utf16.h"
+#include "frmAbout.h"
+
+#include <commctrl.h>
+#include <initializer_list>
+
+namespace xiangqi::win32 {
+
+namespace {
+namespace form = design::frmMain;
+
+// Not WS_CLIPCHILDREN: the frame paints only its line and caption, the window the face inside it.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// The commands' identifiers, above those the dialog manager sends (IDOK, IDCANCEL, ...).
+enum Id : int {
+    cmdStart = 100,
+    cmdAbort,
+    cmdUndo,
+    cmdSave,
+    mnStart = 200,
+    mnAbort,
+    mnUndo,
+    mnSave,
+    mnExit,
+    mnAbout,
+};
+
+constexpr std::string_view kCtrl = "Ctrl+";
+static_assert(form::kStartShortcut.starts_with(kCtrl) &&
+              form::kStartShortcut.size() == kCtrl.size() + 1);
+
+HICON loadIcon(HINSTANCE instance, int sizeMetric) {
+    const int side = ::GetSystemMetrics(sizeMetric);
+    return static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
+                                           side, side, LR_DEFAULTCOLOR | LR_SHARED));
+}
+
+COLORREF colourOf(const design::Font& font) {
+    return RGB(font.colour.red, font.colour.green, font.colour.blue);
+}
+
+HMENU commandId(int id) {
+    return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+}
+
+void appendItem(HMENU menu, const design::MenuItem& item, int id, std::string_view shortcut = {}) {
+    const std::string caption = shortcut.empty()
+                                    ? std::string(item.caption)
+                                    : std::string(item.caption) + '\t' + std::string(shortcut);
+    ::AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id), utf16(caption).c_str());
+}
+
+// Puts the controls in this order for the Tab key, which follows the order of the windows.
+void setTabOrder(std::initializer_list<HWND> controls) {
+    HWND previous = HWND_TOP;
+    for (const HWND control : controls) {
+        ::SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = control;
+    }
+}
+} // namespace
+
+frmMain::frmMain(HINSTANCE instance)
+    : instance_(instance), icon_(loadIcon(instance, SM_CXICON)),
+      smallIcon_(loadIcon(instance, SM_CXSMICON)), fonts_(instance),
+      Image1(Image2, [this](int index) { Image1_Click(index); }),
+      Image2(instance, dpi_ * 100 / design::kStandardDpi) {
+    const design::Pixels client = design::toPixels(form::kClient, dpi_);
+    create({L"XiangqiMainWindow", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon_, smallIcon_},
+           kStyle, 0, utf16(design::kTitle).c_str(),
+           {CW_USEDEFAULT, CW_USEDEFAULT, client.width, client.height}, nullptr, createMenus());
+}
+
+frmMain::~frmMain() {
+    if (accelerators_)
+        ::DestroyAcceleratorTable(accelerators_);
+}
+
+int frmMain::run(int show) {
+    ::ShowWindow(hwnd(), show);
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (translate(message))
+            continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+// Ctrl+N, and the keys of a dialog: Tab between the buttons, Space and Enter to press one.
+bool frmMain::translate(MSG& message) {
+    return ::TranslateAcceleratorW(hwnd(), accelerators_, &message) ||
+           ::IsDialogMessageW(hwnd(), &message);
+}
+
+LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        Form_Load();
+        return 0;
+    case WM_COMMAND:
+        command(LOWORD(wParam));
+        return 0;
+    case WM_SETCURSOR:
+        if (!busy_)
+            break;
+        ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE)
+            lastFocus_ = ::GetFocus();
+        break;
+    case WM_SETFOCUS:
+        restoreFocus();
+        return 0;
+    case WM_DESTROY:
+        ::PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return Window::handle(message, wParam, lParam);
+}
+
+// The window has the design's client area, whatever the system's frame and menu bar take.
+void frmMain::Form_Load() {
+    fitClientArea();
+    controlFont_ = ChineseFonts::messageFont();
+    createControls();
+    const ACCEL startShortcut{FCONTROL | FVIRTKEY, static_cast<WORD>(form::kStartShortcut.back()),
+                              Id::mnStart};
+    accelerators_ = ::CreateAcceleratorTableW(const_cast<ACCEL*>(&startShortcut), 1);
+    game_.Form_Load();
+}
+
+void frmMain::fitClientArea() {
+    const design::Pixels wanted = design::toPixels(form::kClient, dpi_);
+    RECT client;
+    RECT frame;
+    ::GetClientRect(hwnd(), &client);
+    ::GetWindowRect(hwnd(), &frame);
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left + wanted.width - client.right,
+                   frame.bottom - frame.top + wanted.height - client.bottom,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// In the order of the design; the Tab key then goes through the buttons from 开局 down.
+void frmMain::createControls() {
+    cmdSave = createButton(form::cmdSave, Id::cmdSave);
+    cmdUndo = createButton(form::cmdUndo, Id::cmdUndo);
+    cmdAbort = createButton(form::cmdAbort, Id::cmdAbort);
+    cmdStart = createButton(form::cmdStart, Id::cmdStart);
+
+    const design::Pixels frame = design::toPixels(form::Frame1.place, dpi_);
+    Frame1 = ::CreateWindowExW(
+        0, WC_BUTTONW, utf16(form::Frame1.text).c_str(),
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | BS_GROUPBOX, frame.left,
+        frame.top, frame.width, frame.height, hwnd(), nullptr, instance_, nullptr);
+    ::SendMessageW(Frame1, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_.get()), FALSE);
+    Image1.create(Frame1, design::toPixels(form::kPointsLeft, dpi_),
+                  design::toPixels(form::kPointsTop, dpi_));
+
+    Label2.create(hwnd(), design::toPixels(form::Label2.place, dpi_),
+                  fonts_.song(form::kStatusFont.points, dpi_), colourOf(form::kStatusFont));
+    Label2.setText(form::Label2.text);
+    Label1.create(hwnd(), utf16(form::Label1.text), design::toPixels(form::Label1.place, dpi_),
+                  fonts_.tahoma(form::kTitleFont.points, dpi_),
+                  fonts_.song(form::kTitleFont.points, dpi_), colourOf(form::kTitleFont));
+
+    setTabOrder({cmdStart, cmdAbort, cmdUndo, cmdSave, Frame1});
+}
+
+HWND frmMain::createButton(const design::Control& control, int id) {
+    const design::Pixels place = design::toPixels(control.place, dpi_);
+    const HWND button = ::CreateWindowExW(
+        0, WC_BUTTONW, utf16(control.text).c_str(),
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON, place.left, place.top,
+        place.width, place.height, hwnd(), commandId(id), instance_, nullptr);
+    ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_.get()), FALSE);
+    return button;
+}
+
+HMENU frmMain::createMenus() {
+    const HMENU mnChess = ::CreatePopupMenu();
+    appendItem(mnChess, form::mnStart, Id::mnStart, form::kStartShortcut);
+    appendItem(mnChess, form::mnAbort, Id::mnAbort);
+    appendItem(mnChess, form::mnUndo, Id::mnUndo);
+    ::AppendMenuW(mnChess, MF_SEPARATOR, 0, nullptr); // mnSep11
+    appendItem(mnChess, form::mnSave, Id::mnSave);
+    ::AppendMenuW(mnChess, MF_SEPARATOR, 0, nullptr); // mnSep12
+    appendItem(mnChess, form::mnExit, Id::mnExit);
+    const HMENU mnHelp = ::CreatePopupMenu();
+    appendItem(mnHelp, form::mnAbout, Id::mnAbout);
+
+    menu_ = ::CreateMenu();
+    ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(mnChess),
+                  utf16(form::mnChess.caption).c_str());
+    ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(mnHelp),
+                  utf16(form::mnHelp.caption).c_str());
+    return menu_;
+}
+
+void frmMain::command(int id) {
+    switch (id) {
+    case Id::cmdStart:
+        return cmdStart_Click();
+    case Id::cmdAbort:
+        return cmdAbort_Click();
+    case Id::cmdUndo:
+        return cmdUndo_Click();
+    case Id::cmdSave:
+        return cmdSave_Click();
+    case Id::mnStart:
+        return game_.mnStart_Click();
+    case Id::mnAbort:
+        return game_.mnAbort_Click();
+    case Id::mnUndo:
+        return game_.mnUndo_Click();
+    case Id::mnSave:
+        return game_.mnSave_Click();
+    case Id::mnExit:
+        return game_.mnExit_Click();
+    case Id::mnAbout:
+        return game_.mnAbout_Click();
+    default:
+        return;
+    }
+}
+
+// The control that had the keyboard focus when the window was left gets it back; at first,
+// 开局.
+void frmMain::restoreFocus() {
+    const bool usable = lastFocus_ && ::IsWindow(lastFocus_) && ::IsWindowEnabled(lastFocus_);
+    ::SetFocus(usable ? lastFocus_ : cmdStart);
+}
+
+void frmMain::Image1_Click(int index) {
+    game_.Image1_Click(index);
+}
+void frmMain::cmdStart_Click() {
+    game_.mnStart_Click();
+}
+void frmMain::cmdAbort_Click() {
+    game_.mnAbort_Click();
+}
+void frmMain::cmdUndo_Click() {
+    game_.mnUndo_Click();
+}
+void frmMain::cmdSave_Click() {
+    game_.mnSave_Click();
+}
+
+void frmMain::setPointPicture(int cell, int bankIndex) {
+    Image1.setPicture(cell, bankIndex);
+}
+
+int frmMain::pointTag(int cell) const {
+    return form::pointTag(cell);
+}
+
+void frmMain::setPointBorder(int cell, bool framed) {
+    Image1.setFramed(cell, framed);
+}
+
+void frmMain::setStatusText(std::string_view text) {
+    Label2.setText(text);
+}
+
+// Nothing is told to screen readers yet.
+void frmMain::announce(const std::function<std::string()>&) {}
+
+// A button that holds the focus as it is disabled hands it on to the next enabled button, so
+// the keyboard keeps working.
+void frmMain::enableCommand(Command command, bool enabled) {
+    const auto enableButton = [&](HWND button) {
+        if (!enabled && ::GetFocus() == button)
+            ::SetFocus(::GetNextDlgTabItem(hwnd(), button, FALSE));
+        ::EnableWindow(button, enabled);
+    };
+    const auto enableItem = [&](int id) {
+        ::EnableMenuItem(menu_, static_cast<UINT>(id),
+                         MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    };
+    switch (command) {
+    case Command::cmdAbort:
+        return enableButton(cmdAbort);
+    case Command::mnAbort:
+        return enableItem(Id::mnAbort);
+    case Command::cmdUndo:
+        return enableButton(cmdUndo);
+    case Command::mnUndo:
+        return enableItem(Id::mnUndo);
+    case Command::cmdSave:
+        return enableButton(cmdSave);
+    case Command::mnSave:
+        return enableItem(Id::mnSave);
+    }
+}
+
+void frmMain::setBusyPointer(bool busy) {
+    busy_ = busy;
+    ::SetCursor(::LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
+MessageAnswer frmMain::messageBox(std::string_view text, MessageButtons buttons) {
+    const bool yesNo = buttons == MessageButtons::YesNo;
+    const int answer =
+        ChineseMessageBox(hwnd(), utf16(text), utf16(design::kTitle), yesNo ? MB_YESNO : MB_OK);
+    if (!yesNo)
+        return MessageAnswer::Ok;
+    return answer == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void frmMain::setSaveDialogCancelError(bool armed) {
+    cdl1.setCancelError(armed);
+}
+
+std::optional<std::string> frmMain::showSaveDialog(std::string_view filter) {
+    return cdl1.show(hwnd(), filter);
+}
+
+bool frmMain::writeTextFile(const std::string& path, std::string_view contents) {
+    return RecordFile::write(path, contents);
+}
+
+void frmMain::showAboutDialog() {
+    frmAbout::showModal(hwnd(), icon_, smallIcon_);
+}
+
+void frmMain::end() {
+    ::DestroyWindow(hwnd());
+}
+
+} // namespace xiangqi::win32

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "BoardPoints.h"
+#include "ChineseFonts.h"
+#include "Game.h"
+#include "PictureBank.h"
+#include "SaveDialog.h"
+#include "StatusLabel.h"
+#include "TitleLabel.h"
+#include "Toolkit.h"
+#include "Window.h"
+
+namespace xiangqi::win32 {
+
+// The main window: the board points inside their frame, the title and status labels, the four
+// command buttons and the menus with the shortcut Ctrl+N. It shows what the game logic asks for
+// and hands the user's clicks and commands to it. Its client area is laid out in twips at the
+// screen's resolution.
+class frmMain : public Window, public Toolkit {
+public:
+    explicit frmMain(HINSTANCE instance);
+    ~frmMain() override;
+
+    // Shows the window and runs the program until the window has been closed; gives the exit
+    // code.
+    int run(int show);
+
+    void setPointPicture(int cell, int bankIndex) override;
+    int pointTag(int cell) const override;
+    void setPointBorder(int cell, bool framed) override;
+    void setStatusText(std::string_view text) override;
+    void announce(const std::function<std::string()>& text) override;
+    void enableCommand(Command command, bool enabled) override;
+    void setBusyPointer(bool busy) override;
+    MessageAnswer messageBox(std::string_view text, MessageButtons buttons) override;
+    void setSaveDialogCancelError(bool armed) override;
+    std::optional<std::string> showSaveDialog(std::string_view filter) override;
+    bool writeTextFile(const std::string& path, std::string_view contents) override;
+    void showAboutDialog() override;
+    void end() override;
+
+protected:
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Form_Load();
+    void createControls();
+    HWND createButton(const design::Control& control, int id);
+    HMENU createMenus();
+    void fitClientArea();
+    void command(int id);
+    void restoreFocus();
+    bool translate(MSG& message);
+    void Image1_Click(int index);
+    void cmdStart_Click();
+    void cmdAbort_Click();
+    void cmdUndo_Click();
+    void cmdSave_Click();
+
+    HINSTANCE instance_;
+    HICON icon_;
+    HICON smallIcon_;
+    // The screen's resolution the window is laid out for.
+    int dpi_ = design::kStandardDpi;
+    ChineseFonts fonts_;
+    GdiObject<HFONT> controlFont_;
+    HACCEL accelerators_ = nullptr;
+    HMENU menu_ = nullptr;
+
+    // The controls.
+    HWND cmdSave = nullptr;
+    HWND cmdUndo = nullptr;
+    HWND cmdAbort = nullptr;
+    HWND cmdStart = nullptr;
+    HWND Frame1 = nullptr;
+    BoardPoints Image1;
+    StatusLabel Label2;
+    PictureBank Image2;
+    TitleLabel Label1;
+    SaveDialog cdl1;
+
+    HWND lastFocus_ = nullptr;
+    bool busy_ = false;
+    Game game_{*this};
+};
+
+} // namespace xiangqi::win32
