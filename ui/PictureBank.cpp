@@ -75,7 +75,7 @@ QImage PictureBank::drawnImage(int index, qreal ratio) {
 // pictures took a tenth of what a bare window needs to start. A picture's record holds its index,
 // its colours and its pixels (see tools/drawpictures).
 QImage PictureBank::bankImage(const QResource& resource, qreal ratio, int index) {
-    const int side = drawing::PointGeometry(ratio).pictureSide();
+    const int side = design::PointGeometry(ratio).pictureSide();
     const qsizetype recordSize = 1 + 4 * kColours + side * side;
     const auto position = std::find(kIndices.begin(), kIndices.end(), index) - kIndices.begin();
     if (resource.compressionAlgorithm() != QResource::NoCompression ||

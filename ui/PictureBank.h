@@ -12,7 +12,7 @@ namespace xiangqi {
 // of the bare board under their two-digit numbers and the 14 pieces under their piece codes.
 // At a device pixel ratio of 1 the pictures are the shipped ones; at 1.25, 1.5, 1.75, 2, 2.5 and 3
 // those drawn ahead for them, and at any other ratio they are drawn afresh, all at the screen's
-// resolution with the same drawing (see drawing/PointGeometry.h for their size). Each picture is
+// resolution with the same drawing (see core/PointGeometry.h for their size). Each picture is
 // made when it is first needed for a ratio, and kept: the first frame needs 24 of them.
 class PictureBank {
 public:
