@@ -28,7 +28,7 @@ windows_path() {
 }
 
 # Starts the program and waits for its main window; sets window, title, client_x, client_y,
-# client_width, client_height and frame (see probe window), and the board's place as
+# client_width, client_height and frame (see probe window), and the board's place at RATIO as
 # tests/xvfb/session.sh's start_game does, so its click_cell, click_button and expect_colour
 # serve here too.
 start_windows_game() {
@@ -36,9 +36,9 @@ start_windows_game() {
     game_pid=$!
     window=$(probe wait-window 'Tovan 中国象棋') || fail "the main window did not appear"
     eval "$(probe window "$window")"
-    board_x=$((client_x + 88 + 24))
-    board_y=$((client_y + 40 + 24))
-    pitch=48
+    board_x=$((client_x + $(scaled $((88 + 24)))))
+    board_y=$((client_y + $(scaled $((40 + 24)))))
+    pitch=$(scaled 48)
 }
 
 # The line of `probe controls` for the control of window $1 whose text is $2.

@@ -32,10 +32,10 @@ fail() {
 
 # The server picks a free display itself and reports it, so tests can run side by side. It keeps
 # its state, the X resources among it, when its clients leave, and has room for the window at
-# 200 %.
+# 200 %, or at what SCREEN_SIZE (width x height) makes room for.
 start_x_server() {
-    Xvfb -displayfd 5 -screen 0 2048x1536x24 -nolisten tcp -noreset 5>"$work/display" \
-        2>"$work/xvfb.log" &
+    Xvfb -displayfd 5 -screen 0 "${SCREEN_SIZE:-2048x1536}x24" -nolisten tcp -noreset \
+        5>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
         if [ -s "$work/display" ]; then
