@@ -3,6 +3,7 @@
 #include "AboutPicture.h"
 #include "ChineseFonts.h"
 #include "ProgramVersion.h"
+#include "SystemFunction.h"
 #include "Utf16.h"
 #include "Window.h"
 
@@ -73,6 +74,7 @@ INT_PTR frmAbout::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void frmAbout::Form_Load() {
+    keepDialogManagerFromScaling();
     ::SetWindowTextW(hwnd_, utf16(about::kCaption).c_str());
     icons_.showOn(hwnd_);
     createControls();
@@ -94,8 +96,15 @@ void frmAbout::centreOverOwner() {
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Handled here rather than by the dialog manager, which would scale the dialog from the font of
-// a template it does not have.
+// The dialog lays itself out at a new resolution (dpiChanged). The dialog manager of Windows 10
+// version 1703 on would scale it too, from the font of a template it does not have.
+void frmAbout::keepDialogManagerFromScaling() {
+    static const auto setBehaviour = systemFunction<decltype(::SetDialogDpiChangeBehavior)>(
+        L"user32.dll", "SetDialogDpiChangeBehavior");
+    if (setBehaviour)
+        setBehaviour(hwnd_, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
+}
+
 void frmAbout::dpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi;
     ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0,
@@ -107,12 +116,14 @@ void frmAbout::dpiChanged(int dpi, const RECT& suggested) {
 }
 
 // The font, the picture and the layout for the resolution dpi_, and the design's client area.
+// The picture comes after the layout: a static control may draw its picture at once, centred in
+// the size it has then.
 void frmAbout::applyDpi() {
     const GdiObject<HFONT> oldFont = std::exchange(font_, ChineseFonts::messageFont(dpi_));
+    layOutControls();
     GdiObject<HBITMAP> picture = AboutPicture(::GetModuleHandleW(nullptr), dpi_);
     ::SendMessageW(picIcon, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get()));
     picture_ = std::move(picture);
-    layOutControls();
     const design::Pixels client = design::toPixels(about::kClient, dpi_);
     fitClientArea(hwnd_, client.width, client.height);
 }

@@ -29,6 +29,7 @@ private:
     HWND createControl(const wchar_t* windowClass, const design::Control& control, DWORD style,
                        int id, DWORD extendedStyle = 0);
     HWND createLine(int id);
+    void keepDialogManagerFromScaling();
     void centreOverOwner();
     void dpiChanged(int dpi, const RECT& suggested);
     void applyDpi();

@@ -168,7 +168,7 @@ void frmMain::applyDpi() {
     layOutControls();
     const design::Pixels client = design::toPixels(form::kClient, dpi_);
     fitClientArea(hwnd(), client.width, client.height);
-    ::InvalidateRect(hwnd(), nullptr, TRUE);
+    ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // In the order of the design; the Tab key then goes through the buttons from 开局 down.

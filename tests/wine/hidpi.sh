@@ -4,8 +4,9 @@
 # 200 %, its board pixel for pixel the Linux program's at 200 % (the pictures, the lines between
 # them, the selection frame), its status and title in their fonts at 200 %, and so is the about
 # box, its picture the one drawn for 200 %. Told of a move to monitors of 150 % and 400 %, as
-# Windows tells it, the window lays itself out anew: at 150 % the board is the Linux program's
-# at 150 %; at 400 % it is the board at 200 % enlarged twice, each pixel a square of four.
+# Windows tells it, the windows lay themselves out anew: at 150 % the board is the Linux
+# program's at 150 % and the about picture the one drawn for 150 %; at 400 % the board is the
+# board at 200 % enlarged twice, each pixel a square of four.
 # Arguments: the program, the probe, the Wine prefix at 192 dots per inch and find_board.
 readonly SCREEN_SIZE=2800x2450
 RATIO=2
@@ -13,7 +14,7 @@ source "$(dirname "$0")/session.sh"
 readonly FIND_BOARD=$4
 readonly SONG_FONT=$(dirname "$0")/../../ui/fonts/song.ttf
 readonly TAHOMA_FONT=$(dirname "$0")/../../ui/fonts/tahoma-subset.ttf
-readonly ABOUT_PICTURE=$(dirname "$0")/../../about/pictures/about-200.png
+readonly ABOUT_PICTURES=$(dirname "$0")/../../about/pictures
 start_x_server
 
 eval "$(probe dpi-awareness "$(windows_path "$program")")"
@@ -77,20 +78,30 @@ read -r left top width height < <(control_line "$about" 确定 | cut -f 3-6)
 [ "$left $top $width $height" = "$((client_x + 550)) $((client_y + 350)) 200 46" ] ||
     fail "确定 is at $left $top $width $height, not where the design puts it at 200 %"
 
-# The picture, centred in its sunken border.
+# The picture drawn for RATIO, centred in its sunken border.
 expect_about_picture() {
-    local left top width height differing
+    local left top width height side differing
     read -r left top width height < <(child_rect "$about" Static)
-    convert "$work/screen.png" -crop "64x64+$((left + (width - 64) / 2))+$((top + (height - 64) / 2))" \
+    side=$(scaled 32)
+    convert "$work/screen.png" -crop \
+        "${side}x$side+$((left + (width - side) / 2))+$((top + (height - side) / 2))" \
         +repage "$work/about-shown.png"
-    differing=$(compare -metric AE "$work/about-shown.png" "$ABOUT_PICTURE" null: 2>&1) ||
-        fail "the about picture is not the one drawn for 200 %: $differing pixels differ"
+    differing=$(compare -metric AE "$work/about-shown.png" \
+        "$ABOUT_PICTURES/about-$(scaled 100).png" null: 2>&1) ||
+        fail "the about picture is not the one drawn for $(scaled 100) %: $differing pixels differ"
 }
+eventually expect_about_picture
+
+# Told of a move to a monitor of 150 %, the box lays itself out anew.
+RATIO=1.5
+probe dpi-changed "$about" 144
+eval "$(probe window "$about")"
+[ "$client_width×$client_height" = 573×312 ] ||
+    fail "at 150 % the about box's client area is $client_width×$client_height, not 573×312"
 eventually expect_about_picture
 xdotool key Return
 probe wait-gone "$about" || fail "Enter did not close the about box"
 
-RATIO=1.5
 probe dpi-changed "$window" 144
 eval "$(probe window "$window")"
 [ "$client_width×$client_height" = 1029×872 ] ||
