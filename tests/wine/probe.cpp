@@ -12,6 +12,7 @@
 //   probe render-text FONT FACE PIXELS CHARSET RRGGBB TEXT BMP
 //                                    draws TEXT in the font FACE of the font file FONT, PIXELS
 //                                    high, on the system's face colour, into the 24-bit BMP file
+//   probe system-colour INDEX        prints the system colour of that COLOR_ index as RRGGBB
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -215,6 +216,15 @@ int renderText(wchar_t** arguments) {
     return written ? 0 : fail(std::wstring(L"cannot write ") + arguments[6]);
 }
 
+int printSystemColour(const wchar_t* index) {
+    const COLORREF colour = ::GetSysColor(static_cast<int>(std::wcstol(index, nullptr, 10)));
+    wchar_t text[8];
+    std::swprintf(text, 8, L"%02X%02X%02X", GetRValue(colour), GetGValue(colour),
+                  GetBValue(colour));
+    print(text);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int count, wchar_t** arguments) {
@@ -229,5 +239,7 @@ int wmain(int count, wchar_t** arguments) {
         return describeControls(handleOf(arguments[2]));
     if (command == L"render-text" && count == 9)
         return renderText(arguments + 2);
+    if (command == L"system-colour" && count == 3)
+        return printSystemColour(arguments[2]);
     return fail(L"unknown command; see the top of tests/wine/probe.cpp");
 }
