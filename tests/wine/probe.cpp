@@ -13,6 +13,7 @@
 //                                    draws TEXT in the font FACE of the font file FONT, PIXELS
 //                                    high, on the system's face colour, into the 24-bit BMP file
 //   probe system-colour INDEX        prints the system colour of that COLOR_ index as RRGGBB
+//   probe program HANDLE             prints the path of the program the window belongs to
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -225,6 +226,22 @@ int printSystemColour(const wchar_t* index) {
     return 0;
 }
 
+int printProgram(HWND window) {
+    DWORD id = 0;
+    ::GetWindowThreadProcessId(window, &id);
+    const HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    std::wstring path(32768, L'\0');
+    auto size = static_cast<DWORD>(path.size());
+    const bool found = process && ::QueryFullProcessImageNameW(process, 0, path.data(), &size);
+    if (process)
+        ::CloseHandle(process);
+    if (!found)
+        return fail(L"cannot tell the window's program");
+    path.resize(size);
+    print(path);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int count, wchar_t** arguments) {
@@ -241,5 +258,7 @@ int wmain(int count, wchar_t** arguments) {
         return renderText(arguments + 2);
     if (command == L"system-colour" && count == 3)
         return printSystemColour(arguments[2]);
+    if (command == L"program" && count == 3)
+        return printProgram(handleOf(arguments[2]));
     return fail(L"unknown command; see the top of tests/wine/probe.cpp");
 }

@@ -27,12 +27,13 @@ windows_path() {
     echo "Z:$path"
 }
 
-# Starts the program and waits for its main window; sets window, title, client_x, client_y,
-# client_width, client_height and frame (see probe window), and the board's place as
-# tests/xvfb/session.sh's start_game does, so its click_cell, click_button and expect_colour
-# serve here too.
+# Starts the program, or what Wine is told to run instead ("$@"), and waits for its main
+# window; sets window, title, client_x, client_y, client_width, client_height and frame (see
+# probe window), and the board's place as tests/xvfb/session.sh's start_game does, so its
+# click_cell, click_button and expect_colour serve here too.
 start_windows_game() {
-    (cd "$work" && exec "${wine_locale[@]}" wine "$program") >"$work/game.log" 2>&1 &
+    [ $# -gt 0 ] || set -- "$program"
+    (cd "$work" && exec "${wine_locale[@]}" wine "$@") >"$work/game.log" 2>&1 &
     game_pid=$!
     window=$(probe wait-window 'Tovan 中国象棋') || fail "the main window did not appear"
     eval "$(probe window "$window")"
