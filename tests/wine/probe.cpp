@@ -5,7 +5,8 @@
 //                                    of that title (and class); prints its handle
 //   probe wait-gone HANDLE           waits (a minute at most) until the window is gone
 //   probe window HANDLE              prints, as shell assignments, its title, the screen
-//                                    position and size of its client area and its frame
+//                                    position and size of its client area, its frame, and
+//                                    its whole place on the screen as an ImageMagick geometry
 //   probe controls HANDLE            prints its child windows, one a line, in the order of the
 //                                    Tab key: class, enabled or disabled, screen left, top,
 //                                    width, height, text; separated by tabs
@@ -147,6 +148,11 @@ int describeWindow(HWND window) {
     print(L"client_width=" + std::to_wstring(client.right) + L" client_height=" +
           std::to_wstring(client.bottom));
     print(L"frame=" + quoted(frame));
+    RECT outline;
+    ::GetWindowRect(window, &outline);
+    print(L"window_geometry=" + std::to_wstring(outline.right - outline.left) + L"x" +
+          std::to_wstring(outline.bottom - outline.top) + L"+" + std::to_wstring(outline.left) +
+          L"+" + std::to_wstring(outline.top));
     return 0;
 }
 

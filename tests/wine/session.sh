@@ -28,14 +28,15 @@ windows_path() {
 }
 
 # Starts the program, or what Wine is told to run instead ("$@"), and waits for its main
-# window; sets window, title, client_x, client_y, client_width, client_height and frame (see
-# probe window), and the board's place as tests/xvfb/session.sh's start_game does, so its
+# window; sets window, title, client_x, client_y, client_width, client_height, frame and
+# window_geometry (see probe window), and the board's place as tests/xvfb/session.sh's start_game does, so its
 # click_cell, click_button and expect_colour serve here too.
 start_windows_game() {
     [ $# -gt 0 ] || set -- "$program"
     (cd "$work" && exec "${wine_locale[@]}" wine "$@") >"$work/game.log" 2>&1 &
     game_pid=$!
-    window=$(probe wait-window 'Tovan 中国象棋') || fail "the main window did not appear"
+    window=$(probe wait-window 'Tovan 中国象棋') ||
+        fail "the main window did not appear: $(cat "$work/game.log")"
     eval "$(probe window "$window")"
     board_x=$((client_x + 88 + 24))
     board_y=$((client_y + 40 + 24))
