@@ -5,15 +5,16 @@
 //                                    of that title (and class); prints its handle
 //   probe wait-gone HANDLE           waits (a minute at most) until the window is gone
 //   probe window HANDLE              prints, as shell assignments, its title, the screen
-//                                    position and size of its client area and its frame
+//                                    position and size of its client area, its frame, and
+//                                    its whole place on the screen as an ImageMagick geometry
 //   probe controls HANDLE            prints its child windows, one a line, in the order of the
 //                                    Tab key: class, enabled or disabled, screen left, top,
 //                                    width, height, text; separated by tabs
 //   probe render-text FONT FACE PIXELS CHARSET RRGGBB TEXT BMP
 //                                    draws TEXT in the font FACE of the font file FONT, PIXELS
 //                                    high, on the system's face colour, into the 24-bit BMP file
-//   probe face-colour                prints the system's face colour, which the program's window
-//                                    shows between its controls, as RRGGBB
+//   probe system-colour INDEX        prints the system colour of that COLOR_ index as RRGGBB
+//   probe program HANDLE             prints the path of the program the window belongs to
 //   probe dpi-changed HANDLE DPI     tells the window, as Windows does when it has moved to a
 //                                    monitor of DPI dots per inch, with WM_GETDPISCALEDSIZE and
 //                                    WM_DPICHANGED, suggesting the size it asked for
@@ -152,6 +153,11 @@ int describeWindow(HWND window) {
     print(L"client_width=" + std::to_wstring(client.right) + L" client_height=" +
           std::to_wstring(client.bottom));
     print(L"frame=" + quoted(frame));
+    RECT outline;
+    ::GetWindowRect(window, &outline);
+    print(L"window_geometry=" + std::to_wstring(outline.right - outline.left) + L"x" +
+          std::to_wstring(outline.bottom - outline.top) + L"+" + std::to_wstring(outline.left) +
+          L"+" + std::to_wstring(outline.top));
     return 0;
 }
 
@@ -222,11 +228,28 @@ int renderText(wchar_t** arguments) {
     return written ? 0 : fail(std::wstring(L"cannot write ") + arguments[6]);
 }
 
-int faceColour() {
-    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+int printSystemColour(const wchar_t* index) {
+    const COLORREF colour = ::GetSysColor(static_cast<int>(std::wcstol(index, nullptr, 10)));
     wchar_t text[8];
-    std::swprintf(text, 8, L"%02X%02X%02X", GetRValue(face), GetGValue(face), GetBValue(face));
+    std::swprintf(text, 8, L"%02X%02X%02X", GetRValue(colour), GetGValue(colour),
+                  GetBValue(colour));
     print(text);
+    return 0;
+}
+
+int printProgram(HWND window) {
+    DWORD id = 0;
+    ::GetWindowThreadProcessId(window, &id);
+    const HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    std::wstring path(32768, L'\0');
+    auto size = static_cast<DWORD>(path.size());
+    const bool found = process && ::QueryFullProcessImageNameW(process, 0, path.data(), &size);
+    if (process)
+        ::CloseHandle(process);
+    if (!found)
+        return fail(L"cannot tell the window's program");
+    path.resize(size);
+    print(path);
     return 0;
 }
 
@@ -326,8 +349,10 @@ int wmain(int count, wchar_t** arguments) {
         return describeControls(handleOf(arguments[2]));
     if (command == L"render-text" && count == 9)
         return renderText(arguments + 2);
-    if (command == L"face-colour" && count == 2)
-        return faceColour();
+    if (command == L"system-colour" && count == 3)
+        return printSystemColour(arguments[2]);
+    if (command == L"program" && count == 3)
+        return printProgram(handleOf(arguments[2]));
     if (command == L"dpi-changed" && count == 4)
         return dpiChanged(handleOf(arguments[2]), std::wcstol(arguments[3], nullptr, 10));
     if (command == L"dpi-awareness" && count == 3)
