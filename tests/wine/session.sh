@@ -57,11 +57,8 @@ expect_control() {
 
 # Waits until window $1 has a control with text $2, as after the program has handled a click.
 wait_for_control() {
-    for _ in $(seq 600); do
-        control_line "$1" "$2" >/dev/null && return 0
-        sleep 0.1
-    done
-    fail "no control '$2' came; there are: $(probe controls "$1")"
+    wait_until control_line "$1" "$2" >/dev/null ||
+        fail "no control '$2' came; there are: $(probe controls "$1")"
 }
 
 # Clicks the middle of the control with text $2 of window $1.
@@ -107,15 +104,14 @@ expect_drawn_text() {
         fail "'${10}' is not drawn in $6, $7 pixels: $differing pixels differ"
 }
 
-# Runs "$@" on fresh screenshots until it passes, half a minute at most: the screen shows what
-# the program has done a little after its windows say so. The last try's failure stands.
+# Runs "$@" on fresh screenshots until it passes: the screen shows what the program has done a
+# little after its windows say so. After WAIT_SECONDS, the last try's failure stands.
 eventually() {
-    for _ in $(seq 100); do
-        screenshot
-        ("$@") 2>/dev/null && return 0
-        sleep 0.1
-    done
-    "$@"
+    wait_until passes_on_screen "$@" || "$@"
+}
+passes_on_screen() {
+    screenshot
+    ("$@") 2>/dev/null
 }
 
 # Fails unless the status column says $1: Label2's text, read from the window, and its
