@@ -11,6 +11,11 @@ void moveTo(HWND window, design::Pixels place) {
                    SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void layOut(HWND control, const design::Control& designed, int dpi, HFONT font) {
+    moveTo(control, design::toPixels(designed.place, dpi));
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
 // Measured rather than computed from the system's metrics: the menu bar may take two lines.
 void fitClientArea(HWND window, int width, int height) {
     RECT client;

@@ -10,6 +10,8 @@ namespace xiangqi::win32 {
 RECT rectOf(design::Pixels pixels);
 // Moves and sizes child window `window` to `place` in its parent's client area.
 void moveTo(HWND window, design::Pixels place);
+// Moves and sizes control `control` to its place in the design at `dpi`, and gives it `font`.
+void layOut(HWND control, const design::Control& designed, int dpi, HFONT font);
 // Sizes top-level window `window` so that its client area is `width` × `height`, whatever its
 // frame and menu bar take, keeping its top-left corner.
 void fitClientArea(HWND window, int width, int height);

@@ -149,10 +149,8 @@ void frmAbout::layOutControls() {
                                             {lblDescription, &about::lblDescription},
                                             {lblTitle, &about::lblTitle},
                                             {lblVersion, &about::lblVersion},
-                                            {lblDisclaimer, &about::lblDisclaimer}}) {
-        moveTo(control, design::toPixels(designed->place, dpi_));
-        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
-    }
+                                            {lblDisclaimer, &about::lblDisclaimer}})
+        layOut(control, *designed, dpi_, font_.get());
     for (std::size_t line = 0; line < Line1.size(); ++line)
         moveTo(Line1[line], about::toPixels(about::Line1[line], dpi_));
 }

@@ -194,10 +194,8 @@ void frmMain::layOutControls() {
                                           {cmdUndo, &form::cmdUndo},
                                           {cmdAbort, &form::cmdAbort},
                                           {cmdStart, &form::cmdStart},
-                                          {Frame1, &form::Frame1}}) {
-        moveTo(button, design::toPixels(control->place, dpi_));
-        ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_.get()), TRUE);
-    }
+                                          {Frame1, &form::Frame1}})
+        layOut(button, *control, dpi_, controlFont_.get());
     const design::PointGeometry standard(1);
     Image1.place(design::toPixels({form::kPointsLeft, form::kPointsTop,
                                    standard.width() * design::kTwipsPerPixel,
