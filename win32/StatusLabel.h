@@ -12,7 +12,9 @@ namespace xiangqi::win32 {
 // window's text, which tools that read windows see.
 class StatusLabel : public Window {
 public:
-    void create(HWND parent, design::Pixels place, GdiObject<HFONT> font, COLORREF colour);
+    void create(HWND parent, COLORREF colour);
+    // The font, for the screen's resolution.
+    void setFont(GdiObject<HFONT> font);
     void setText(std::string_view text);
 
 protected:

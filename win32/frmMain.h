@@ -4,6 +4,7 @@
 #include "ChineseFonts.h"
 #include "Game.h"
 #include "PictureBank.h"
+#include "ProgramIcons.h"
 #include "SaveDialog.h"
 #include "StatusLabel.h"
 #include "TitleLabel.h"
@@ -15,7 +16,8 @@ namespace xiangqi::win32 {
 // The main window: the board points inside their frame, the title and status labels, the four
 // command buttons and the menus with the shortcut Ctrl+N. It shows what the game logic asks for
 // and hands the user's clicks and commands to it. Its client area is laid out in twips at the
-// screen's resolution.
+// resolution of the monitor it is on, and again, with its fonts, pictures and icons, when it
+// moves to a monitor of another resolution.
 class frmMain : public Window, public Toolkit {
 public:
     explicit frmMain(HINSTANCE instance);
@@ -47,7 +49,10 @@ private:
     void createControls();
     HWND createButton(const design::Control& control, int id);
     HMENU createMenus();
-    void fitClientArea();
+    void dpiChanged(int dpi, const RECT& suggested);
+    SIZE windowSizeAt(int dpi) const;
+    void applyDpi();
+    void layOutControls();
     void command(int id);
     void restoreFocus();
     bool translate(MSG& message);
@@ -58,10 +63,9 @@ private:
     void cmdSave_Click();
 
     HINSTANCE instance_;
-    HICON icon_;
-    HICON smallIcon_;
     // The screen's resolution the window is laid out for.
     int dpi_ = design::kStandardDpi;
+    ProgramIcons icons_;
     ChineseFonts fonts_;
     GdiObject<HFONT> controlFont_;
     HACCEL accelerators_ = nullptr;
