@@ -8,7 +8,7 @@ source scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" qt6-qpa-plugins xvfb xdotool imagemagick x11-utils \
     x11-xserver-utils python3-xlib inotify-tools desktop-file-utils appstream dpkg-dev file \
     dbus-daemon at-spi2-core orca speech-dispatcher speech-dispatcher-espeak-ng \
-    espeak-ng locales weston qt6-wayland lintian man-db \
+    espeak-ng locales weston qt6-wayland lintian man-db xclip \
     g++-mingw-w64-x86-64-posix nsis wine wine64 fonts-wqy-microhei
 
 build_and_test() {

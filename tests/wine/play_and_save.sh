@@ -62,7 +62,7 @@ expect_board
 record="$work/对局.tvq"
 click_button 176 # 保存
 dialog=$(probe wait-window 另存为 '#32770') || fail "no Save-As dialog appeared"
-xdotool type --delay 20 "$(windows_path "$record")"
+type_text "$(windows_path "$record")"
 xdotool key Return
 answer_message 保存完毕。 确定
 wait_for_file "$record"

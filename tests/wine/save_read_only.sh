@@ -38,7 +38,7 @@ wait_for_control "$window" '红 死'
 for folder in "$locked" "$read_only"; do
     click_button 176 # 保存
     probe wait-window 另存为 '#32770' >/dev/null || fail "no Save-As dialog appeared"
-    xdotool type --delay 20 "$(windows_path "$folder/对局.tvq")"
+    type_text "$(windows_path "$folder/对局.tvq")"
     xdotool key Return
     replace=$(probe wait-window 错误 '#32770') || fail "the dialog did not ask to replace the record"
     answer "$replace" '是(&Y)'

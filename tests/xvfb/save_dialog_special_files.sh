@@ -24,9 +24,9 @@ until grep -q 'Watches established' "$work/watch.log"; do sleep 0.1; done
 start_x_server
 start_game "$1"
 click_button 80                                      # 认输
-press_in "$(wait_for_dialog 'Tovan 中国象棋')" Return # 是
+answer_dialog 'Tovan 中国象棋' Return # 是
 click_button 176                                     # 保存
-dialog=$(wait_for_dialog '另存为')
+dialog=$(wait_for_dialog '另存为') || exit 1
 
 # Pings the dialog for about two seconds, while it lists and completes what was typed.
 keeps_answering() {

@@ -14,17 +14,17 @@ click_cell 67 && click_cell 31  # red cannon takes the centre soldier
 record="$work/对局.tvq"
 
 click_button 80                                          # 认输
-press_in "$(wait_for_dialog 'Tovan 中国象棋')" Return     # 是, to "你真的要认输吗?"
+answer_dialog 'Tovan 中国象棋' Return     # 是, to "你真的要认输吗?"
 click_button 176                                         # 保存
 save_as "$record"
 expect_record "$record" 64,67,0 1,20,0 67,31,66
 [ "$(stat -c %s "$record")" -eq 27 ] || fail "record is not 27 bytes"
 
 click_button 48                                      # 开局
-press_in "$(wait_for_dialog 'Tovan 中国象棋')" Return # 是, to "是否放弃本局?"
+answer_dialog 'Tovan 中国象棋' Return # 是, to "是否放弃本局?"
 click_cell 64 && click_cell 67
 click_button 80
-press_in "$(wait_for_dialog 'Tovan 中国象棋')" Return     # 是, to "你真的要认输吗?"
+answer_dialog 'Tovan 中国象棋' Return     # 是, to "你真的要认输吗?"
 click_button 176
 save_as "$record" 对局.tvq
 expect_record "$record" 64,67,0

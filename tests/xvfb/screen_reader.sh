@@ -86,13 +86,10 @@ answer() {
 # Presses the keys in the question box (or in the box titled $box_title), and once it has closed
 # gives the main window the focus again, as a window manager does.
 answer_question() {
-    local box tries
-    box=$(wait_for_dialog "${box_title:-Tovan 中国象棋}")
+    local box
+    box=$(wait_for_dialog "${box_title:-Tovan 中国象棋}") || exit 1
     press_keys "$@"
-    for tries in $(seq 600); do
-        xdotool search --onlyvisible --pid "$game_pid" | grep -qx "$box" || break
-        sleep 0.1
-    done
+    wait_until window_closed "$box" || true
     xdotool windowfocus --sync "$window"
 }
 say() {

@@ -151,6 +151,18 @@ dialog_shown() {
     return 1
 }
 
+# Types text $1 into the focused field. Text with characters that the keyboard map lacks (Chinese
+# names) is pasted instead: xdotool types such a character by mapping a spare key to it for a
+# moment, and a busy program that reads the key after the map was set back loses the character.
+type_text() {
+    if LC_ALL=C grep -q '[^ -~]' <<<"$1"; then
+        printf %s "$1" | xclip -selection clipboard
+        xdotool key --delay 50 ctrl+v
+    else
+        xdotool type --delay 20 "$1"
+    fi
+}
+
 # Gives the keyboard focus to window $1, then presses the keys that follow.
 press_in() {
     local target=$1
@@ -159,19 +171,36 @@ press_in() {
     xdotool key --delay 50 "$@"
 }
 
+# Presses the keys that follow $1 in the program's window titled $1 (a question or a message box)
+# once it shows, and waits until it has closed: a click sent while it is still open would reach a
+# main window that takes no input.
+answer_dialog() {
+    local title=$1 box
+    shift
+    box=$(wait_for_dialog "$title") || exit 1
+    press_in "$box" "$@"
+    wait_until window_closed "$box" || fail "the window '$title' stayed open after $*"
+}
+window_closed() {
+    ! xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -qx "$1"
+}
+
 # Types path $1, or $2 if given (a name in the folder the dialog shows), into the Save-As dialog
 # when it shows, in place of the name it offers; saves, answers the messages that follow and
 # waits for the file. Where the file exists already, the dialog must ask before replacing it.
 save_as() {
-    local dialog existed=
+    local dialog question existed=
     [ ! -e "$1" ] || existed=1
-    dialog=$(wait_for_dialog '另存为')
+    dialog=$(wait_for_dialog '另存为') || exit 1
     xdotool windowfocus --sync "$dialog"
     xdotool key --delay 50 ctrl+a BackSpace
-    xdotool type --delay 20 "${2:-$1}"
+    type_text "${2:-$1}"
     press_in "$dialog" Return
-    [ -z "$existed" ] || press_in "$(wait_for_dialog '另存为' "$dialog")" y # 是, to "…已存在。…"
-    press_in "$(wait_for_dialog 'Tovan 中国象棋')" Return # 确定, to "保存完毕。"
+    if [ -n "$existed" ]; then
+        question=$(wait_for_dialog '另存为' "$dialog") || exit 1
+        press_in "$question" y # 是, to "…已存在。…"
+    fi
+    answer_dialog 'Tovan 中国象棋' Return # 确定, to "保存完毕。"
     wait_for_file "$1"
 }
 
