@@ -11,16 +11,30 @@ namespace xiangqi::win32 {
 
 namespace {
 constexpr int kLine = 1;
+// The keyboard's cursor, in the lines of a point's 49-line cell at 100 %.
+constexpr int kCellLines = 49;
+constexpr int kCursorInset = 4;
+constexpr int kCursorWidth = 2;
+constexpr int kCursorDash = 8;
+constexpr int kCursorGap = 4;
+
+bool anyModifierDown() {
+    for (const int key : {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN, VK_RWIN})
+        if (::GetKeyState(key) < 0)
+            return true;
+    return false;
+}
 } // namespace
 
-BoardPoints::BoardPoints(const PictureBank& bank, std::function<void(int)> clicked)
-    : bank_(bank), clicked_(std::move(clicked)) {}
+BoardPoints::BoardPoints(const PictureBank& bank, std::function<void(int)> clicked,
+                         std::function<void()> statusAsked)
+    : bank_(bank), clicked_(std::move(clicked)), statusAsked_(std::move(statusAsked)) {}
 
 void BoardPoints::create(HWND parent, int left, int top) {
     const int width = kCols * pitch() + kLine;
     const int height = kRows * pitch() + kLine;
-    Window::create({L"XiangqiBoardPoints"}, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, L"Image1",
-                   {left, top, width, height}, parent, nullptr);
+    Window::create({L"XiangqiBoardPoints"}, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0,
+                   L"Image1", {left, top, width, height}, parent, nullptr);
 }
 
 // Pictures stand one line apart.
@@ -35,18 +49,34 @@ RECT BoardPoints::cellRect(int cell) const {
     return {left, top, left + pitch() + kLine, top + pitch() + kLine};
 }
 
-void BoardPoints::setPicture(int cell, int bankIndex) {
-    if (std::exchange(pictures_.at(cell), bankIndex) == bankIndex)
-        return;
+void BoardPoints::invalidateCell(int cell) const {
     const RECT cellArea = cellRect(cell);
     ::InvalidateRect(hwnd(), &cellArea, FALSE);
 }
 
+void BoardPoints::setPicture(int cell, int bankIndex) {
+    if (std::exchange(pictures_.at(cell), bankIndex) != bankIndex)
+        invalidateCell(cell);
+}
+
 void BoardPoints::setFramed(int cell, bool framed) {
-    if (std::exchange(framed_.at(cell), framed) == framed)
+    if (std::exchange(framed_.at(cell), framed) != framed)
+        invalidateCell(cell);
+}
+
+void BoardPoints::setFocusPoint(int cell) {
+    const int old = std::exchange(focusPoint_, cell);
+    if (old == cell || ::GetFocus() != hwnd())
         return;
-    const RECT cellArea = cellRect(cell);
-    ::InvalidateRect(hwnd(), &cellArea, FALSE);
+    invalidateCell(old);
+    invalidateCell(cell);
+}
+
+// The cursor stops at the board's edges.
+void BoardPoints::moveFocusPoint(int rowStep, int colStep) {
+    const int row = std::clamp(focusPoint_ / kCols + rowStep, 0, kRows - 1);
+    const int col = std::clamp(focusPoint_ % kCols + colStep, 0, kCols - 1);
+    setFocusPoint(row * kCols + col);
 }
 
 int BoardPoints::cellAt(int x, int y) const {
@@ -80,8 +110,64 @@ LRESULT BoardPoints::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
         pressedCell_ = -1;
         return 0;
+    case WM_GETDLGCODE:
+        return dialogCode(reinterpret_cast<const MSG*>(lParam));
+    case WM_KEYDOWN:
+        if (keyDown(wParam, lParam))
+            return 0;
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        invalidateCell(focusPoint_);
+        return 0;
     default:
-        return Window::handle(message, wParam, lParam);
+        break;
+    }
+    return Window::handle(message, wParam, lParam);
+}
+
+// The arrow keys and the letters come here rather than to the dialog keys of the window, and so
+// does Return, which would press the window's default button; the keypad's Enter does not.
+LRESULT BoardPoints::dialogCode(const MSG* message) const {
+    const bool returnKey = message && message->message == WM_KEYDOWN &&
+                           message->wParam == VK_RETURN && !(HIWORD(message->lParam) & KF_EXTENDED);
+    return DLGC_WANTARROWS | DLGC_WANTCHARS | (returnKey ? DLGC_WANTMESSAGE : 0);
+}
+
+// Space and Return click the point under the cursor, once for each press of the key; S alone
+// asks for the status. The keypad's Enter is left alone: a screen reader's where-am-I. So is S
+// with a modifier, other programs' commands.
+bool BoardPoints::keyDown(WPARAM key, LPARAM flags) {
+    const bool repeated = HIWORD(flags) & KF_REPEAT;
+    switch (key) {
+    case VK_LEFT:
+        moveFocusPoint(0, -1);
+        return true;
+    case VK_RIGHT:
+        moveFocusPoint(0, 1);
+        return true;
+    case VK_UP:
+        moveFocusPoint(-1, 0);
+        return true;
+    case VK_DOWN:
+        moveFocusPoint(1, 0);
+        return true;
+    case VK_RETURN:
+        if (HIWORD(flags) & KF_EXTENDED)
+            return false;
+        [[fallthrough]];
+    case VK_SPACE:
+        if (!repeated)
+            clicked_(focusPoint_);
+        return true;
+    case 'S':
+        if (anyModifierDown())
+            return false;
+        if (!repeated)
+            statusAsked_();
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -111,9 +197,35 @@ void BoardPoints::paint(HDC dc) const {
                                  RECT{area.right - kLine, area.top, area.right, area.bottom}})
             ::FillRect(memory, &side, frame);
     }
+    if (::GetFocus() == hwnd())
+        drawCursor(memory);
     ::BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
     ::SelectObject(memory, old);
     ::DeleteDC(memory);
+}
+
+// The cursor is a dashed square in the highlight colour, two lines wide, inside the cell: it
+// differs from the thin solid frame of a selected point and shows beside it. Each side runs from
+// a corner, clockwise, in dashes twice as long as the gaps between them, so all four corners
+// show. Its lines scale with the cell.
+void BoardPoints::drawCursor(HDC dc) const {
+    RECT square = cellRect(focusPoint_);
+    const int cell = square.right - square.left;
+    const auto lines = [cell](int count) { return ::MulDiv(count, cell, kCellLines); };
+    ::InflateRect(&square, -lines(kCursorInset), -lines(kCursorInset));
+    const int side = square.right - square.left;
+    const int width = lines(kCursorWidth);
+    const HBRUSH highlight = ::GetSysColorBrush(COLOR_HIGHLIGHT);
+    for (int from = 0; from < side; from += lines(kCursorDash) + lines(kCursorGap)) {
+        const int to = std::min(from + lines(kCursorDash), side);
+        const RECT top{square.left + from, square.top, square.left + to, square.top + width};
+        const RECT right{square.right - width, square.top + from, square.right, square.top + to};
+        const RECT bottom{square.right - to, square.bottom - width, square.right - from,
+                          square.bottom};
+        const RECT left{square.left, square.bottom - to, square.left + width, square.bottom - from};
+        for (const RECT& dash : {top, right, bottom, left})
+            ::FillRect(dc, &dash, highlight);
+    }
 }
 
 } // namespace xiangqi::win32

@@ -13,18 +13,23 @@ class PictureBank;
 // that shows its picture at the picture's own size from its top-left corner, optionally framed
 // by a thin line in the window text colour. The pixels between the pictures show the system's
 // face colour. A click on a point (the left button pressed and released on it) reports its cell
-// index.
+// index. From the keyboard, the arrow keys move a cursor from point to point and Space or Return
+// clicks the point under it; the cursor shows while the board has the keyboard focus, which Tab
+// gives it and the mouse does not, and S asks for the status.
 class BoardPoints : public Window {
 public:
     static constexpr int kRows = 10;
     static constexpr int kCols = 9;
 
-    BoardPoints(const PictureBank& bank, std::function<void(int)> clicked);
+    BoardPoints(const PictureBank& bank, std::function<void(int)> clicked,
+                std::function<void()> statusAsked);
 
     // A child of `parent` with its top-left corner at (left, top).
     void create(HWND parent, int left, int top);
     void setPicture(int cell, int bankIndex);
     void setFramed(int cell, bool framed);
+    // Puts the keyboard's cursor on point `cell`.
+    void setFocusPoint(int cell);
 
 protected:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -33,13 +38,20 @@ private:
     int pitch() const;
     int cellAt(int x, int y) const;
     RECT cellRect(int cell) const;
+    void invalidateCell(int cell) const;
     void paint(HDC dc) const override;
+    void drawCursor(HDC dc) const;
+    LRESULT dialogCode(const MSG* message) const;
+    bool keyDown(WPARAM key, LPARAM flags);
+    void moveFocusPoint(int rowStep, int colStep);
 
     const PictureBank& bank_;
     std::function<void(int)> clicked_;
+    std::function<void()> statusAsked_;
     std::array<int, 90> pictures_{};
     std::array<bool, 90> framed_{};
     int pressedCell_ = -1;
+    int focusPoint_ = 0;
 };
 
 } // namespace xiangqi::win32

@@ -6,6 +6,8 @@
 #include "Utf16.h"
 #include "frmAbout.h"
 
+#include <algorithm>
+#include <array>
 #include <commctrl.h>
 #include <initializer_list>
 
@@ -30,6 +32,9 @@ enum Id : int {
     mnExit,
     mnAbout,
 };
+
+// The keyboard's cursor starts on red's king.
+constexpr int kRedKingPoint = 85;
 
 constexpr std::string_view kCtrl = "Ctrl+";
 static_assert(form::kStartShortcut.starts_with(kCtrl) &&
@@ -69,7 +74,8 @@ void setTabOrder(std::initializer_list<HWND> controls) {
 frmMain::frmMain(HINSTANCE instance)
     : instance_(instance), icon_(loadIcon(instance, SM_CXICON)),
       smallIcon_(loadIcon(instance, SM_CXSMICON)), fonts_(instance),
-      Image1(Image2, [this](int index) { Image1_Click(index); }),
+      Image1(
+          Image2, [this](int index) { Image1_Click(index); }, [this] { game_.announceStatus(); }),
       Image2(instance, dpi_ * 100 / design::kStandardDpi) {
     const design::Pixels client = design::toPixels(form::kClient, dpi_);
     create({L"XiangqiMainWindow", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon_, smallIcon_},
@@ -94,10 +100,24 @@ int frmMain::run(int show) {
     return static_cast<int>(message.wParam);
 }
 
-// Ctrl+N, and the keys of a dialog: Tab between the buttons, Space and Enter to press one.
+// Ctrl+N, Return on a button and the keys of a dialog: Tab from control to control, Space to
+// press a button, the arrows for the board.
 bool frmMain::translate(MSG& message) {
     return ::TranslateAcceleratorW(hwnd(), accelerators_, &message) ||
-           ::IsDialogMessageW(hwnd(), &message);
+           pressFocusedButton(message) || ::IsDialogMessageW(hwnd(), &message);
+}
+
+// Return presses a focused button, once for each press, as Space does; Windows would press the
+// window's default button, which this one has none of. The keypad's Enter is a screen reader's,
+// as on the board: it does nothing.
+bool frmMain::pressFocusedButton(const MSG& message) {
+    const auto buttons = buttonsInTabOrder();
+    if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN ||
+        std::ranges::find(buttons, message.hwnd) == buttons.end())
+        return false;
+    if (!(HIWORD(message.lParam) & (KF_EXTENDED | KF_REPEAT)))
+        command(::GetDlgCtrlID(message.hwnd));
+    return true;
 }
 
 LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -158,14 +178,16 @@ void frmMain::createControls() {
     cmdAbort = createButton(form::cmdAbort, Id::cmdAbort);
     cmdStart = createButton(form::cmdStart, Id::cmdStart);
 
+    // The Tab key goes into the frame, on to the board.
     const design::Pixels frame = design::toPixels(form::Frame1.place, dpi_);
     Frame1 = ::CreateWindowExW(
-        0, WC_BUTTONW, utf16(form::Frame1.text).c_str(),
+        WS_EX_CONTROLPARENT, WC_BUTTONW, utf16(form::Frame1.text).c_str(),
         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | BS_GROUPBOX, frame.left,
         frame.top, frame.width, frame.height, hwnd(), nullptr, instance_, nullptr);
     ::SendMessageW(Frame1, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_.get()), FALSE);
     Image1.create(Frame1, design::toPixels(form::kPointsLeft, dpi_),
                   design::toPixels(form::kPointsTop, dpi_));
+    Image1.setFocusPoint(kRedKingPoint);
 
     Label2.create(hwnd(), design::toPixels(form::Label2.place, dpi_),
                   fonts_.song(form::kStatusFont.points, dpi_), colourOf(form::kStatusFont));
@@ -174,7 +196,12 @@ void frmMain::createControls() {
                   fonts_.tahoma(form::kTitleFont.points, dpi_),
                   fonts_.song(form::kTitleFont.points, dpi_), colourOf(form::kTitleFont));
 
-    setTabOrder({cmdStart, cmdAbort, cmdUndo, cmdSave, Frame1});
+    const auto buttons = buttonsInTabOrder();
+    setTabOrder({buttons[0], buttons[1], buttons[2], buttons[3], Frame1});
+}
+
+std::array<HWND, 4> frmMain::buttonsInTabOrder() const {
+    return {cmdStart, cmdAbort, cmdUndo, cmdSave};
 }
 
 HWND frmMain::createButton(const design::Control& control, int id) {
@@ -276,14 +303,8 @@ void frmMain::setStatusText(std::string_view text) {
 // Nothing is told to screen readers yet.
 void frmMain::announce(const std::function<std::string()>&) {}
 
-// A button that holds the focus as it is disabled hands it on to the next enabled button, so
-// the keyboard keeps working.
 void frmMain::enableCommand(Command command, bool enabled) {
-    const auto enableButton = [&](HWND button) {
-        if (!enabled && ::GetFocus() == button)
-            ::SetFocus(::GetNextDlgTabItem(hwnd(), button, FALSE));
-        ::EnableWindow(button, enabled);
-    };
+    const auto enableButton = [&](HWND button) { this->enableButton(button, enabled); };
     const auto enableItem = [&](int id) {
         ::EnableMenuItem(menu_, static_cast<UINT>(id),
                          MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
@@ -302,6 +323,21 @@ void frmMain::enableCommand(Command command, bool enabled) {
     case Command::mnSave:
         return enableItem(Id::mnSave);
     }
+}
+
+// A button that holds the focus as it is disabled hands it on to the next enabled button, so
+// the keyboard keeps working; not to the board, which the Tab key would reach: a click on a
+// button leaves no cursor on the board. 开局 is always enabled.
+void frmMain::enableButton(HWND button, bool enabled) {
+    if (!enabled && ::GetFocus() == button) {
+        const auto buttons = buttonsInTabOrder();
+        auto next = std::ranges::find(buttons, button);
+        do
+            next = next + 1 == buttons.end() ? buttons.begin() : next + 1;
+        while (!::IsWindowEnabled(*next));
+        ::SetFocus(*next);
+    }
+    ::EnableWindow(button, enabled);
 }
 
 void frmMain::setBusyPointer(bool busy) {

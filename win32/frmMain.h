@@ -10,6 +10,8 @@
 #include "Toolkit.h"
 #include "Window.h"
 
+#include <array>
+
 namespace xiangqi::win32 {
 
 // The main window: the board points inside their frame, the title and status labels, the four
@@ -46,11 +48,14 @@ private:
     void Form_Load();
     void createControls();
     HWND createButton(const design::Control& control, int id);
+    std::array<HWND, 4> buttonsInTabOrder() const;
     HMENU createMenus();
     void fitClientArea();
     void command(int id);
     void restoreFocus();
     bool translate(MSG& message);
+    bool pressFocusedButton(const MSG& message);
+    void enableButton(HWND button, bool enabled);
     void Image1_Click(int index);
     void cmdStart_Click();
     void cmdAbort_Click();

@@ -9,6 +9,10 @@
 //   probe controls HANDLE            prints its child windows, one a line, in the order of the
 //                                    Tab key: class, enabled or disabled, screen left, top,
 //                                    width, height, text; separated by tabs
+//   probe wait-focus HANDLE TEXT     waits (a minute at most) until the keyboard focus of the
+//                                    window's thread is on a window of that text
+//   probe colours                    prints, as shell assignments, the system's highlight,
+//                                    window text and face colours as r,g,b
 //   probe render-text FONT FACE PIXELS CHARSET RRGGBB TEXT BMP
 //                                    draws TEXT in the font FACE of the font file FONT, PIXELS
 //                                    high, on the system's face colour, into the 24-bit BMP file
@@ -165,6 +169,34 @@ int describeControls(HWND window) {
     return 0;
 }
 
+std::wstring focusText(HWND window) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &thread) ||
+        !thread.hwndFocus)
+        return {};
+    return textOf(thread.hwndFocus);
+}
+
+int waitFocus(HWND window, const wchar_t* text) {
+    if (waitFor([window, text] { return focusText(window) == text ? window : nullptr; }))
+        return 0;
+    return fail(std::wstring(L"the focus is on '") + focusText(window) + L"', not on '" + text +
+                L"'");
+}
+
+std::wstring rgb(int systemColour) {
+    const COLORREF colour = ::GetSysColor(systemColour);
+    return std::to_wstring(GetRValue(colour)) + L"," + std::to_wstring(GetGValue(colour)) + L"," +
+           std::to_wstring(GetBValue(colour));
+}
+
+int describeColours() {
+    print(L"highlight=" + rgb(COLOR_HIGHLIGHT) + L" window_text=" + rgb(COLOR_WINDOWTEXT) +
+          L" face=" + rgb(COLOR_BTNFACE));
+    return 0;
+}
+
 bool writeBmp(const wchar_t* path, HDC dc, HBITMAP bitmap, int width, int height) {
     const int stride = (width * 3 + 3) / 4 * 4;
     BITMAPINFO info{};
@@ -227,6 +259,10 @@ int wmain(int count, wchar_t** arguments) {
         return describeWindow(handleOf(arguments[2]));
     if (command == L"controls" && count == 3)
         return describeControls(handleOf(arguments[2]));
+    if (command == L"wait-focus" && count == 4)
+        return waitFocus(handleOf(arguments[2]), arguments[3]);
+    if (command == L"colours" && count == 2)
+        return describeColours();
     if (command == L"render-text" && count == 9)
         return renderText(arguments + 2);
     return fail(L"unknown command; see the top of tests/wine/probe.cpp");

@@ -99,3 +99,14 @@ expect_drawn_text() {
     differing=$(compare -metric AE "$work/expected.png" "$work/shown.png" null: 2>&1) ||
         fail "'${10}' is not drawn in $6, $7 pixels: $differing pixels differ"
 }
+
+# Waits until pixel ($2, $3) of point $1 shows the colour $4 (r,g,b), as after the program has
+# handled a key.
+wait_for_colour() {
+    for _ in $(seq 100); do
+        screenshot
+        [ "$(point_colour "$1" "$2" "$3")" = "$4" ] && return 0
+        sleep 0.1
+    done
+    fail "point $1 pixel ($2,$3) is $(point_colour "$1" "$2" "$3"), not $4"
+}
