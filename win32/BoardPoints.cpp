@@ -2,6 +2,7 @@
 
 #include "GdiObject.h"
 #include "PictureBank.h"
+#include "PointProvider.h"
 
 #include <algorithm>
 #include <utility>
@@ -18,6 +19,10 @@ constexpr int kCursorWidth = 2;
 constexpr int kCursorDash = 8;
 constexpr int kCursorGap = 4;
 
+// Posted as the board takes the focus, to tell screen readers of the cursor's point after the
+// system has told them of the board.
+constexpr UINT kTellFocusPoint = WM_APP;
+
 bool anyModifierDown() {
     for (const int key : {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN, VK_RWIN})
         if (::GetKeyState(key) < 0)
@@ -26,9 +31,9 @@ bool anyModifierDown() {
 }
 } // namespace
 
-BoardPoints::BoardPoints(const PictureBank& bank, std::function<void(int)> clicked,
-                         std::function<void()> statusAsked)
-    : bank_(bank), clicked_(std::move(clicked)), statusAsked_(std::move(statusAsked)) {}
+BoardPoints::BoardPoints(const PictureBank& bank, UiAutomation& uia,
+                         std::function<void(int)> clicked, std::function<void()> statusAsked)
+    : bank_(bank), uia_(uia), clicked_(std::move(clicked)), statusAsked_(std::move(statusAsked)) {}
 
 void BoardPoints::create(HWND parent, int left, int top) {
     const int width = kCols * pitch() + kLine;
@@ -54,9 +59,15 @@ void BoardPoints::invalidateCell(int cell) const {
     ::InvalidateRect(hwnd(), &cellArea, FALSE);
 }
 
+// A client that has never asked for the board knows none of its points' names.
 void BoardPoints::setPicture(int cell, int bankIndex) {
-    if (std::exchange(pictures_.at(cell), bankIndex) != bankIndex)
-        invalidateCell(cell);
+    const int old = std::exchange(pictures_.at(cell), bankIndex);
+    if (old == bankIndex)
+        return;
+    invalidateCell(cell);
+    if (element_.madeProvider() && uia_.clientsAreListening())
+        uia_.raiseNameChanged(element_.madeProvider()->point(cell), PointProvider::name(old, cell),
+                              PointProvider::name(bankIndex, cell));
 }
 
 void BoardPoints::setFramed(int cell, bool framed) {
@@ -66,10 +77,36 @@ void BoardPoints::setFramed(int cell, bool framed) {
 
 void BoardPoints::setFocusPoint(int cell) {
     const int old = std::exchange(focusPoint_, cell);
-    if (old == cell || ::GetFocus() != hwnd())
+    if (old == cell || !hasFocus())
         return;
     invalidateCell(old);
     invalidateCell(cell);
+    tellFocusPoint();
+}
+
+// Asked of the window's thread, as UI Automation calls the providers on a thread of its own under
+// Wine, where GetFocus would answer for that thread.
+bool BoardPoints::hasFocus() const {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(hwnd(), nullptr), &thread) &&
+           thread.hwndFocus == hwnd();
+}
+
+void BoardPoints::tellFocusPoint() {
+    if (hasFocus() && uia_.clientsAreListening())
+        uia_.raiseFocusChanged(element_.provider()->point(focusPoint_));
+}
+
+RECT BoardPoints::screenRect(int cell) const {
+    RECT place = cellRect(cell);
+    ::MapWindowPoints(hwnd(), HWND_DESKTOP, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+int BoardPoints::cellAtScreen(POINT place) const {
+    ::ScreenToClient(hwnd(), &place);
+    return cellAt(place.x, place.y);
 }
 
 // The cursor stops at the board's edges.
@@ -89,6 +126,8 @@ int BoardPoints::cellAt(int x, int y) const {
 }
 
 LRESULT BoardPoints::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const std::optional<LRESULT> answer = element_.handle(message, wParam, lParam))
+        return *answer;
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
@@ -117,8 +156,14 @@ LRESULT BoardPoints::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         break;
     case WM_SETFOCUS:
+        invalidateCell(focusPoint_);
+        ::PostMessageW(hwnd(), kTellFocusPoint, 0, 0);
+        return 0;
     case WM_KILLFOCUS:
         invalidateCell(focusPoint_);
+        return 0;
+    case kTellFocusPoint:
+        tellFocusPoint();
         return 0;
     default:
         break;
@@ -197,7 +242,7 @@ void BoardPoints::paint(HDC dc) const {
                                  RECT{area.right - kLine, area.top, area.right, area.bottom}})
             ::FillRect(memory, &side, frame);
     }
-    if (::GetFocus() == hwnd())
+    if (hasFocus())
         drawCursor(memory);
     ::BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
     ::SelectObject(memory, old);

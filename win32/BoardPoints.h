@@ -1,6 +1,8 @@
 #pragma once
 
+#include "BoardProvider.h"
 #include "Window.h"
+#include "WindowElement.h"
 
 #include <array>
 #include <functional>
@@ -15,21 +17,30 @@ class PictureBank;
 // face colour. A click on a point (the left button pressed and released on it) reports its cell
 // index. From the keyboard, the arrow keys move a cursor from point to point and Space or Return
 // clicks the point under it; the cursor shows while the board has the keyboard focus, which Tab
-// gives it and the mouse does not, and S asks for the status.
+// gives it and the mouse does not, and S asks for the status. Screen readers see the board
+// through UI Automation as a group of the points (BoardProvider) and are told of every change.
 class BoardPoints : public Window {
 public:
     static constexpr int kRows = 10;
     static constexpr int kCols = 9;
+    static constexpr int kPointCount = kRows * kCols;
 
-    BoardPoints(const PictureBank& bank, std::function<void(int)> clicked,
+    BoardPoints(const PictureBank& bank, UiAutomation& uia, std::function<void(int)> clicked,
                 std::function<void()> statusAsked);
 
     // A child of `parent` with its top-left corner at (left, top).
     void create(HWND parent, int left, int top);
     void setPicture(int cell, int bankIndex);
     void setFramed(int cell, bool framed);
+    int picture(int cell) const { return pictures_.at(cell); }
+    // The point under the keyboard's cursor.
+    int focusPoint() const { return focusPoint_; }
     // Puts the keyboard's cursor on point `cell`.
     void setFocusPoint(int cell);
+    bool hasFocus() const;
+    // The screen's rectangle of point `cell`, and the point at a place of the screen, or -1.
+    RECT screenRect(int cell) const;
+    int cellAtScreen(POINT place) const;
 
 protected:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -44,8 +55,11 @@ private:
     LRESULT dialogCode(const MSG* message) const;
     bool keyDown(WPARAM key, LPARAM flags);
     void moveFocusPoint(int rowStep, int colStep);
+    void tellFocusPoint();
 
     const PictureBank& bank_;
+    UiAutomation& uia_;
+    WindowElement<BoardPoints, BoardProvider> element_{*this, uia_};
     std::function<void(int)> clicked_;
     std::function<void()> statusAsked_;
     std::array<int, 90> pictures_{};

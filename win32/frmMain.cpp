@@ -36,6 +36,10 @@ enum Id : int {
 // The keyboard's cursor starts on red's king.
 constexpr int kRedKingPoint = 85;
 
+// Posted as the window becomes active, to tell the announcements that waited for it after the
+// system has told screen readers of the window and its focused control.
+constexpr UINT kTellWaitingAnnouncements = WM_APP;
+
 constexpr std::string_view kCtrl = "Ctrl+";
 static_assert(form::kStartShortcut.starts_with(kCtrl) &&
               form::kStartShortcut.size() == kCtrl.size() + 1);
@@ -71,12 +75,13 @@ void setTabOrder(std::initializer_list<HWND> controls) {
 }
 } // namespace
 
-frmMain::frmMain(HINSTANCE instance)
-    : instance_(instance), icon_(loadIcon(instance, SM_CXICON)),
+frmMain::frmMain(HINSTANCE instance, UiAutomation& uia)
+    : instance_(instance), uia_(uia), icon_(loadIcon(instance, SM_CXICON)),
       smallIcon_(loadIcon(instance, SM_CXSMICON)), fonts_(instance),
       Image1(
-          Image2, [this](int index) { Image1_Click(index); }, [this] { game_.announceStatus(); }),
-      Image2(instance, dpi_ * 100 / design::kStandardDpi) {
+          Image2, uia, [this](int index) { Image1_Click(index); },
+          [this] { game_.announceStatus(); }),
+      Label2(uia), Image2(instance, dpi_ * 100 / design::kStandardDpi) {
     const design::Pixels client = design::toPixels(form::kClient, dpi_);
     create({L"XiangqiMainWindow", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon_, smallIcon_},
            kStyle, 0, utf16(design::kTitle).c_str(),
@@ -134,9 +139,21 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE)
+        if (LOWORD(wParam) == WA_INACTIVE) {
             lastFocus_ = ::GetFocus();
+            break;
+        }
+        waitingAnnouncements_.windowActivated();
+        if (!waitingAnnouncements_.empty())
+            ::PostMessageW(hwnd(), kTellWaitingAnnouncements, 0, 0);
         break;
+    case WM_ACTIVATEAPP:
+        if (!wParam)
+            waitingAnnouncements_.leftForAnotherProgram();
+        break;
+    case kTellWaitingAnnouncements:
+        tellWaitingAnnouncements();
+        return 0;
     case WM_SETFOCUS:
         restoreFocus();
         return 0;
@@ -300,8 +317,25 @@ void frmMain::setStatusText(std::string_view text) {
     Label2.setText(text);
 }
 
-// Nothing is told to screen readers yet.
-void frmMain::announce(const std::function<std::string()>&) {}
+// A question's box takes the activation from the window, which gets it back as the box closes:
+// a screen reader then reads the window and its focused control anew, and would talk over an
+// announcement made before. So what the game announces while the window is not active waits,
+// behind whatever already waits, until it is.
+void frmMain::announce(const std::function<std::string()>& text) {
+    if (!uia_.clientsAreListening())
+        return;
+    if (waitingAnnouncements_.add(text()) && active())
+        tellWaitingAnnouncements();
+}
+
+void frmMain::tellWaitingAnnouncements() {
+    if (!waitingAnnouncements_.empty() && active())
+        Label2.announce(waitingAnnouncements_.take());
+}
+
+bool frmMain::active() const {
+    return ::GetActiveWindow() == hwnd();
+}
 
 void frmMain::enableCommand(Command command, bool enabled) {
     const auto enableButton = [&](HWND button) { this->enableButton(button, enabled); };

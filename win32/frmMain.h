@@ -8,6 +8,8 @@
 #include "StatusLabel.h"
 #include "TitleLabel.h"
 #include "Toolkit.h"
+#include "UiAutomation.h"
+#include "WaitingAnnouncements.h"
 #include "Window.h"
 
 #include <array>
@@ -17,10 +19,10 @@ namespace xiangqi::win32 {
 // The main window: the board points inside their frame, the title and status labels, the four
 // command buttons and the menus with the shortcut Ctrl+N. It shows what the game logic asks for
 // and hands the user's clicks and commands to it. Its client area is laid out in twips at the
-// screen's resolution.
+// screen's resolution. Screen readers hear what the game announces through `uia`.
 class frmMain : public Window, public Toolkit {
 public:
-    explicit frmMain(HINSTANCE instance);
+    frmMain(HINSTANCE instance, UiAutomation& uia);
     ~frmMain() override;
 
     // Shows the window and runs the program until the window has been closed; gives the exit
@@ -53,6 +55,8 @@ private:
     void fitClientArea();
     void command(int id);
     void restoreFocus();
+    bool active() const;
+    void tellWaitingAnnouncements();
     bool translate(MSG& message);
     bool pressFocusedButton(const MSG& message);
     void enableButton(HWND button, bool enabled);
@@ -63,6 +67,7 @@ private:
     void cmdSave_Click();
 
     HINSTANCE instance_;
+    UiAutomation& uia_;
     HICON icon_;
     HICON smallIcon_;
     // The screen's resolution the window is laid out for.
@@ -85,6 +90,7 @@ private:
     SaveDialog cdl1;
 
     HWND lastFocus_ = nullptr;
+    WaitingAnnouncements waitingAnnouncements_;
     bool busy_ = false;
     Game game_{*this};
 };

@@ -13,12 +13,20 @@
 //                                    window's thread is on a window of that text
 //   probe colours                    prints, as shell assignments, the system's highlight,
 //                                    window text and face colours as r,g,b
+//   probe elements HANDLE CLASS      prints what UI Automation clients read of the window of
+//                                    class CLASS inside window HANDLE: its element, then each
+//                                    of the element's children, one a line: control type,
+//                                    "focused" or "-", name; separated by tabs
 //   probe render-text FONT FACE PIXELS CHARSET RRGGBB TEXT BMP
 //                                    draws TEXT in the font FACE of the font file FONT, PIXELS
 //                                    high, on the system's face colour, into the 24-bit BMP file
 #include <cstdio>
 #include <cwchar>
+#include <ole2.h>
+#include <oleauto.h>
 #include <string>
+#include <uiautomationclient.h>
+#include <uiautomationcore.h>
 #include <vector>
 #include <windows.h>
 
@@ -197,6 +205,125 @@ int describeColours() {
     return 0;
 }
 
+// UI Automation's client calls on nodes, which Wine 8 implements where it lacks the COM client
+// (CUIAutomation); looked up by name, as Debian's MinGW-w64 neither declares them in C++ nor has
+// their import library.
+DECLARE_HANDLE(HUIANODE);
+struct UiaCondition {
+    int conditionType; // ConditionType_True is 0
+};
+struct UiaCacheRequest {
+    UiaCondition* viewCondition;
+    int scope; // TreeScope_Element is 1
+    PROPERTYID* properties;
+    int propertyCount;
+    PATTERNID* patterns;
+    int patternCount;
+    int elementMode;
+};
+
+class UiaClient {
+public:
+    // The nodes of another program's elements come through COM.
+    UiaClient() : library_(::LoadLibraryW(L"uiautomationcore.dll")) {
+        ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    }
+
+    HUIANODE nodeFromHandle(HWND window) const {
+        HUIANODE node = nullptr;
+        const auto fromHandle = function<HRESULT(WINAPI*)(HWND, HUIANODE*)>("UiaNodeFromHandle");
+        return fromHandle && SUCCEEDED(fromHandle(window, &node)) ? node : nullptr;
+    }
+
+    // The node next to `node` in `direction`, which `node` is released for; none at the end.
+    HUIANODE navigate(HUIANODE node, NavigateDirection direction) const {
+        UiaCondition all{0};
+        UiaCacheRequest request{&all, 1, nullptr, 0, nullptr, 0, 0};
+        SAFEARRAY* found = nullptr;
+        BSTR structure = nullptr;
+        const auto navigate =
+            function<HRESULT(WINAPI*)(HUIANODE, NavigateDirection, UiaCondition*, UiaCacheRequest*,
+                                      SAFEARRAY**, BSTR*)>("UiaNavigate");
+        const auto fromVariant =
+            function<HRESULT(WINAPI*)(VARIANT*, HUIANODE*)>("UiaHUiaNodeFromVariant");
+        HUIANODE next = nullptr;
+        if (navigate(node, direction, &all, &request, &found, &structure) == S_OK && found) {
+            LONG first[] = {0, 0};
+            VARIANT value;
+            ::VariantInit(&value);
+            if (SUCCEEDED(::SafeArrayGetElement(found, first, &value)))
+                fromVariant(&value, &next);
+            ::SafeArrayDestroy(found);
+        }
+        ::SysFreeString(structure);
+        release(node);
+        return next;
+    }
+
+    void release(HUIANODE node) const {
+        if (const auto free = function<BOOL(WINAPI*)(HUIANODE)>("UiaNodeRelease"))
+            free(node);
+    }
+
+    // Control type, focused or not, name.
+    std::wstring describe(HUIANODE node) const {
+        VARIANT type = property(node, UIA_ControlTypePropertyId);
+        VARIANT focused = property(node, UIA_HasKeyboardFocusPropertyId);
+        VARIANT name = property(node, UIA_NamePropertyId);
+        std::wstring line = std::to_wstring(type.vt == VT_I4 ? type.lVal : 0) + L"\t" +
+                            (focused.vt == VT_BOOL && focused.boolVal ? L"focused" : L"-") + L"\t" +
+                            (name.vt == VT_BSTR ? name.bstrVal : L"");
+        for (VARIANT* value : {&type, &focused, &name})
+            ::VariantClear(value);
+        return line;
+    }
+
+private:
+    template <typename Function> Function function(const char* name) const {
+        return reinterpret_cast<Function>(
+            reinterpret_cast<void*>(::GetProcAddress(library_, name)));
+    }
+
+    VARIANT property(HUIANODE node, PROPERTYID id) const {
+        VARIANT value;
+        ::VariantInit(&value);
+        function<HRESULT(WINAPI*)(HUIANODE, PROPERTYID, VARIANT*)>("UiaGetPropertyValue")(node, id,
+                                                                                          &value);
+        return value;
+    }
+
+    HMODULE library_;
+};
+
+struct ClassSearch {
+    const wchar_t* windowClass;
+    HWND found;
+};
+
+BOOL CALLBACK matchClass(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<ClassSearch*>(lParam);
+    if (classOf(window) != search->windowClass)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+int describeElements(HWND window, const wchar_t* windowClass) {
+    ClassSearch search{windowClass, nullptr};
+    ::EnumChildWindows(window, &matchClass, reinterpret_cast<LPARAM>(&search));
+    const UiaClient client;
+    const HUIANODE element = search.found ? client.nodeFromHandle(search.found) : nullptr;
+    if (!element)
+        return fail(std::wstring(L"no element of a window ") + windowClass);
+    print(client.describe(element));
+    HUIANODE child = client.navigate(element, NavigateDirection_FirstChild);
+    while (child) {
+        print(client.describe(child));
+        child = client.navigate(child, NavigateDirection_NextSibling);
+    }
+    return 0;
+}
+
 bool writeBmp(const wchar_t* path, HDC dc, HBITMAP bitmap, int width, int height) {
     const int stride = (width * 3 + 3) / 4 * 4;
     BITMAPINFO info{};
@@ -261,6 +388,8 @@ int wmain(int count, wchar_t** arguments) {
         return describeControls(handleOf(arguments[2]));
     if (command == L"wait-focus" && count == 4)
         return waitFocus(handleOf(arguments[2]), arguments[3]);
+    if (command == L"elements" && count == 4)
+        return describeElements(handleOf(arguments[2]), arguments[3]);
     if (command == L"colours" && count == 2)
         return describeColours();
     if (command == L"render-text" && count == 9)
