@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the game, with warnings as errors, and runs every test; the Windows program is
-# cross-built first (build-windows) and tested under Wine. With --sanitize, builds and runs the
-# Linux tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds the game, with warnings as errors, and runs every test; the Windows program and its
+# downloads are cross-built first (build-windows) and tested under Wine. With --sanitize, builds
+# and runs the Linux tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -9,7 +9,7 @@ ensure_packages "${BUILD_PACKAGES[@]}" qt6-qpa-plugins xvfb xdotool imagemagick 
     x11-xserver-utils python3-xlib inotify-tools desktop-file-utils appstream dpkg-dev file \
     dbus-daemon at-spi2-core orca speech-dispatcher speech-dispatcher-espeak-ng \
     espeak-ng locales weston qt6-wayland lintian man-db \
-    g++-mingw-w64-x86-64-posix wine wine64 fonts-wqy-microhei
+    g++-mingw-w64-x86-64-posix nsis wine wine64 fonts-wqy-microhei
 
 build_and_test() {
     local dir=$1
@@ -30,6 +30,7 @@ else
     cmake -S . -B build-windows -G Ninja --toolchain cmake/mingw-w64-x86_64.cmake \
         -DXIANGQI_WERROR=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build-windows
+    tools/windows-downloads.sh
     build_and_test build -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DXIANGQI_WINDOWS_BUILD="$PWD/build-windows"
 fi

@@ -9,7 +9,14 @@
 source "$(dirname "$0")/session.sh"
 start_x_server
 start_windows_game
-eval "$(probe colours)"
+# The system colour $1 (a COLOR_ index) as r,g,b.
+system_colour() {
+    local hex
+    hex=$(probe system-colour "$1")
+    printf '%d,%d,%d' "0x${hex:0:2}" "0x${hex:2:2}" "0x${hex:4:2}"
+}
+highlight=$(system_colour 13)
+window_text=$(system_colour 8)
 probe wait-focus "$window" 开局
 screenshot
 cannon_corner=$(point_colour 64 0 0)
@@ -17,15 +24,15 @@ cannon_corner=$(point_colour 64 0 0)
 # The mouse selects the cannon and puts it back; the focus stays on 开局, the board shows no
 # cursor.
 click_cell 64
-wait_for_colour 64 0 0 "$window_text"
+expect_colour 64 0 0 "$window_text"
 click_cell 64
-wait_for_colour 64 0 0 "$cannon_corner"
+expect_colour 64 0 0 "$cannon_corner"
 probe wait-focus "$window" 开局
 [ "$(point_colour 85 4 4)" != "$highlight" ] || fail "a click put the cursor on the board"
 
 xdotool key --delay 50 Tab Tab
 probe wait-focus "$window" Image1 # past 悔棋 and 保存, disabled
-wait_for_colour 85 4 4 "$highlight"
+expect_colour 85 4 4 "$highlight"
 for corner in "44 4" "4 44" "44 44"; do
     # shellcheck disable=SC2086
     expect_colour 85 $corner "$highlight"
@@ -34,11 +41,11 @@ done
 
 # The red cannon to the centre: picked up with Space, put down with Return.
 xdotool key --delay 50 Up Up Left Left Left space
-wait_for_colour 64 0 0 "$window_text"
+expect_colour 64 0 0 "$window_text"
 expect_colour 64 4 4 "$highlight"
 xdotool key --delay 50 Right Right Right Return
 wait_for_control "$window" '黑 行'
-wait_for_colour 67 4 4 "$highlight"
+expect_colour 67 4 4 "$highlight"
 [ "$(point_colour 64 4 4)" != "$highlight" ] || fail "the cursor stayed on the cannon's point"
 
 # The keypad's Enter leaves the black soldier alone: a click of it before Return would pick the

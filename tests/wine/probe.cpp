@@ -5,14 +5,13 @@
 //                                    of that title (and class); prints its handle
 //   probe wait-gone HANDLE           waits (a minute at most) until the window is gone
 //   probe window HANDLE              prints, as shell assignments, its title, the screen
-//                                    position and size of its client area and its frame
+//                                    position and size of its client area, its frame, and
+//                                    its whole place on the screen as an ImageMagick geometry
 //   probe controls HANDLE            prints its child windows, one a line, in the order of the
 //                                    Tab key: class, enabled or disabled, screen left, top,
 //                                    width, height, text; separated by tabs
 //   probe wait-focus HANDLE TEXT     waits (a minute at most) until the keyboard focus of the
 //                                    window's thread is on a window of that text
-//   probe colours                    prints, as shell assignments, the system's highlight,
-//                                    window text and face colours as r,g,b
 //   probe elements HANDLE CLASS      prints what UI Automation clients read of the window of
 //                                    class CLASS inside window HANDLE: its element, then each
 //                                    of the element's children, one a line: control type,
@@ -20,6 +19,8 @@
 //   probe render-text FONT FACE PIXELS CHARSET RRGGBB TEXT BMP
 //                                    draws TEXT in the font FACE of the font file FONT, PIXELS
 //                                    high, on the system's face colour, into the 24-bit BMP file
+//   probe system-colour INDEX        prints the system colour of that COLOR_ index as RRGGBB
+//   probe program HANDLE             prints the path of the program the window belongs to
 #include <cstdio>
 #include <cwchar>
 #include <ole2.h>
@@ -157,6 +158,11 @@ int describeWindow(HWND window) {
     print(L"client_width=" + std::to_wstring(client.right) + L" client_height=" +
           std::to_wstring(client.bottom));
     print(L"frame=" + quoted(frame));
+    RECT outline;
+    ::GetWindowRect(window, &outline);
+    print(L"window_geometry=" + std::to_wstring(outline.right - outline.left) + L"x" +
+          std::to_wstring(outline.bottom - outline.top) + L"+" + std::to_wstring(outline.left) +
+          L"+" + std::to_wstring(outline.top));
     return 0;
 }
 
@@ -191,18 +197,6 @@ int waitFocus(HWND window, const wchar_t* text) {
         return 0;
     return fail(std::wstring(L"the focus is on '") + focusText(window) + L"', not on '" + text +
                 L"'");
-}
-
-std::wstring rgb(int systemColour) {
-    const COLORREF colour = ::GetSysColor(systemColour);
-    return std::to_wstring(GetRValue(colour)) + L"," + std::to_wstring(GetGValue(colour)) + L"," +
-           std::to_wstring(GetBValue(colour));
-}
-
-int describeColours() {
-    print(L"highlight=" + rgb(COLOR_HIGHLIGHT) + L" window_text=" + rgb(COLOR_WINDOWTEXT) +
-          L" face=" + rgb(COLOR_BTNFACE));
-    return 0;
 }
 
 // UI Automation's client calls on nodes, which Wine 8 implements where it lacks the COM client
@@ -374,6 +368,31 @@ int renderText(wchar_t** arguments) {
     return written ? 0 : fail(std::wstring(L"cannot write ") + arguments[6]);
 }
 
+int printSystemColour(const wchar_t* index) {
+    const COLORREF colour = ::GetSysColor(static_cast<int>(std::wcstol(index, nullptr, 10)));
+    wchar_t text[8];
+    std::swprintf(text, 8, L"%02X%02X%02X", GetRValue(colour), GetGValue(colour),
+                  GetBValue(colour));
+    print(text);
+    return 0;
+}
+
+int printProgram(HWND window) {
+    DWORD id = 0;
+    ::GetWindowThreadProcessId(window, &id);
+    const HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    std::wstring path(32768, L'\0');
+    auto size = static_cast<DWORD>(path.size());
+    const bool found = process && ::QueryFullProcessImageNameW(process, 0, path.data(), &size);
+    if (process)
+        ::CloseHandle(process);
+    if (!found)
+        return fail(L"cannot tell the window's program");
+    path.resize(size);
+    print(path);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int count, wchar_t** arguments) {
@@ -390,9 +409,11 @@ int wmain(int count, wchar_t** arguments) {
         return waitFocus(handleOf(arguments[2]), arguments[3]);
     if (command == L"elements" && count == 4)
         return describeElements(handleOf(arguments[2]), arguments[3]);
-    if (command == L"colours" && count == 2)
-        return describeColours();
     if (command == L"render-text" && count == 9)
         return renderText(arguments + 2);
+    if (command == L"system-colour" && count == 3)
+        return printSystemColour(arguments[2]);
+    if (command == L"program" && count == 3)
+        return printProgram(handleOf(arguments[2]));
     return fail(L"unknown command; see the top of tests/wine/probe.cpp");
 }

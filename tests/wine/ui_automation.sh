@@ -23,12 +23,11 @@ expect_point() {
 # Waits until point $1 is the one focused element of the board, as after the program has
 # handled a key.
 wait_for_focused_point() {
-    for _ in $(seq 100); do
-        read_board
-        [ "$(grep -n $'\tfocused\t' <<<"$board" | cut -d : -f 1)" = $(($1 + 2)) ] && return 0
-        sleep 0.1
-    done
-    fail "point $1 is not the focused one: $(grep -n focused <<<"$board")"
+    wait_until focused_point_is "$1" || fail "point $1 is not the focused one: $(grep -n focused <<<"$board")"
+}
+focused_point_is() {
+    read_board
+    [ "$(grep -n $'\tfocused\t' <<<"$board" | cut -d : -f 1)" = $(($1 + 2)) ]
 }
 
 read_board

@@ -65,11 +65,10 @@ icon_size="$(scaled 32) x $(scaled 32)"
 icons() {
     xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' '
 }
-for _ in $(seq 100); do
-    icons | grep -q "Icon ($icon_size)" && break
-    sleep 0.1
-done
-icons | grep -q "Icon ($icon_size)" || fail "no $icon_size window icon, only: $(icons)"
+has_icon() {
+    icons | grep -q "Icon ($icon_size)"
+}
+wait_until has_icon || fail "no $icon_size window icon, only: $(icons)"
 
 screenshot
 expect_picture 0 64  # a black chariot

@@ -30,6 +30,19 @@ fail() {
     exit 1
 }
 
+# How long a test waits for what it needs: far more than a busy machine takes, less than CTest
+# gives the test, so only a program that never answers fails for want of time.
+WAIT_SECONDS=${WAIT_SECONDS:-120}
+
+# Runs "$@" until it succeeds, every tenth of a second; false after WAIT_SECONDS.
+wait_until() {
+    local deadline=$((SECONDS + WAIT_SECONDS))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
 # The server picks a free display itself and reports it, so tests can run side by side. It keeps
 # its state, the X resources among it, when its clients leave, and has room for the window at
 # 200 %.
@@ -37,15 +50,13 @@ start_x_server() {
     Xvfb -displayfd 5 -screen 0 2048x1536x24 -nolisten tcp -noreset 5>"$work/display" \
         2>"$work/xvfb.log" &
     xvfb_pid=$!
-    for _ in $(seq 100); do
-        if [ -s "$work/display" ]; then
-            export DISPLAY=":$(head -n 1 "$work/display")"
-            xdpyinfo >/dev/null 2>&1 && return 0
-        fi
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    fail "no X server could be started: $(cat "$work/xvfb.log")"
+    wait_until x_server_answers || fail "no X server could be started: $(cat "$work/xvfb.log")"
+}
+x_server_answers() {
+    kill -0 "$xvfb_pid" 2>/dev/null || return 1
+    [ -s "$work/display" ] || return 1
+    export DISPLAY=":$(head -n 1 "$work/display")"
+    xdpyinfo >/dev/null 2>&1
 }
 
 # The title of window $1, as an X client in a UTF-8 locale reads it from the property $2
@@ -67,7 +78,7 @@ start_game() {
     (cd "$work" && exec env -u LC_ALL -u LANG -u LANGUAGE -u LC_CTYPE -u LC_MESSAGES "$1") \
         >"$work/game.log" 2>&1 &
     game_pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game_pid" | head -n 1) ||
+    window=$(timeout "$WAIT_SECONDS" xdotool search --sync --onlyvisible --pid "$game_pid" | head -n 1) ||
         fail "the main window did not appear"
     local name
     for name in _NET_WM_NAME WM_NAME; do
@@ -111,24 +122,33 @@ point_colour() {
     convert "$work/screen.png" -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:
 }
 
+# Fails unless pixel (dx, dy) of point `cell` comes to show colour $4: the last screenshot's, or
+# if it differs, a later one's, as the program may not have painted yet what it was told.
 expect_colour() {
-    local cell=$1 dx=$2 dy=$3 expected=$4 actual
-    actual=$(point_colour "$cell" "$dx" "$dy")
-    [ "$actual" = "$expected" ] || fail "point $cell pixel ($dx,$dy) is $actual, expected $expected"
+    local cell=$1 dx=$2 dy=$3 expected=$4
+    shows_colour "$@" || wait_until shows_colour_on_screen "$@" ||
+        fail "point $cell pixel ($dx,$dy) is $(point_colour "$cell" "$dx" "$dy"), expected $expected"
+}
+shows_colour() {
+    [ "$(point_colour "$1" "$2" "$3")" = "$4" ]
+}
+shows_colour_on_screen() {
+    screenshot
+    shows_colour "$@"
 }
 
 # Waits for a visible window of the program whose title is $1 other than the main window and
 # window $2, if given; prints its id.
 wait_for_dialog() {
-    local title=$1 other=${2:-} id
-    for _ in $(seq 100); do
-        for id in $(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null); do
-            [ "$id" != "$window" ] && [ "$id" != "$other" ] &&
-                [ "$(window_title "$id")" = "$title" ] && echo "$id" && return 0
-        done
-        sleep 0.1
+    wait_until dialog_shown "$1" "${2:-}" || fail "no window '$1' appeared"
+}
+dialog_shown() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null); do
+        [ "$id" != "$window" ] && [ "$id" != "$2" ] && [ "$(window_title "$id")" = "$1" ] &&
+            echo "$id" && return 0
     done
-    fail "no window '$title' appeared"
+    return 1
 }
 
 # Gives the keyboard focus to window $1, then presses the keys that follow.
@@ -165,11 +185,7 @@ expect_record() {
 }
 
 wait_for_file() {
-    for _ in $(seq 100); do
-        [ -s "$1" ] && return 0
-        sleep 0.1
-    done
-    fail "$1 was not written"
+    wait_until test -s "$1" || fail "$1 was not written"
 }
 
 # Clicks the command button whose top edge is $1 pixels down the client area.
