@@ -26,6 +26,8 @@ struct Pixels {
     int top;
     int width;
     int height;
+
+    bool operator==(const Pixels&) const = default;
 };
 
 struct Rgb {

@@ -49,7 +49,7 @@ QRgb PieceDrawing::discColour() const {
 // The disc is set pixel by pixel, without antialiasing, so that its rim uses only the
 // disc colour and the board grey; only the character is antialiased.
 QImage PieceDrawing::fullColourImage(qreal ratio) const {
-    const int side = PointGeometry(ratio).pictureSide();
+    const int side = design::PointGeometry(ratio).pictureSide();
     QImage picture(side, side, QImage::Format_RGB32);
     for (int y = 0; y < side; ++y) {
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));

@@ -16,7 +16,7 @@ constexpr int kLineIndex = 1;
 
 // The pixels an arm covers across its direction of travel `step`: the lines' band for 0, else
 // the band and the half of the picture on that side.
-std::pair<int, int> span(const PointGeometry& geometry, int step) {
+std::pair<int, int> span(const design::PointGeometry& geometry, int step) {
     const int start = geometry.lineStart();
     const int end = start + geometry.lineWidth();
     if (step < 0)
@@ -28,7 +28,7 @@ std::pair<int, int> span(const PointGeometry& geometry, int step) {
 
 // The pixels of row `y` on the diagonal through the middle that falls to the right (`slope` 1)
 // or rises to the right (-1): as many as a straight line is wide, centred on the diagonal.
-std::pair<int, int> diagonalRun(const PointGeometry& geometry, int y, int slope) {
+std::pair<int, int> diagonalRun(const design::PointGeometry& geometry, int y, int slope) {
     const int left = y - geometry.lineWidth() / 2;
     if (slope > 0)
         return {left, left + geometry.lineWidth()};
@@ -97,7 +97,8 @@ PointDrawing::Reach PointDrawing::reachOf(int code) {
 
 // A line from the middle to the edge of the picture: straight when one of the steps is 0,
 // else diagonal, one run of pixels a row.
-void PointDrawing::drawArm(QImage& picture, const PointGeometry& geometry, int stepX, int stepY) {
+void PointDrawing::drawArm(QImage& picture, const design::PointGeometry& geometry, int stepX,
+                           int stepY) {
     const auto [top, bottom] = span(geometry, stepY);
     for (int y = top; y < bottom; ++y) {
         const auto [left, right] = stepX != 0 && stepY != 0
@@ -108,7 +109,7 @@ void PointDrawing::drawArm(QImage& picture, const PointGeometry& geometry, int s
 }
 
 QImage PointDrawing::image(qreal ratio) const {
-    const PointGeometry geometry(ratio);
+    const design::PointGeometry geometry(ratio);
     QImage picture(geometry.pictureSide(), geometry.pictureSide(), QImage::Format_Indexed8);
     picture.setColorTable(Palette().add(kBoardGrey).add(kBlack).table(256));
     picture.fill(kBoardIndex);

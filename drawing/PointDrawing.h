@@ -29,7 +29,8 @@ private:
     };
 
     static Reach reachOf(int code);
-    static void drawArm(QImage& picture, const PointGeometry& geometry, int stepX, int stepY);
+    static void drawArm(QImage& picture, const design::PointGeometry& geometry, int stepX,
+                        int stepY);
 
     Reach reach_;
 };

@@ -32,7 +32,7 @@ constexpr QRgb kBlack = qRgb(0, 0, 0);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 
 // The device pixel ratios at which the program draws its pictures afresh.
-const QList<qreal> kRatios = {1.25, 1.5, 1.75, 2, 2.5, 3};
+const QList<qreal> kRatios = {1.25, 1.5, 1.75, 2, 2.25, 2.5, 3};
 
 const QStringList kPointCodes = {"00", "01", "04", "06", "09", "10", "11", "15", "19",
                                  "24", "26", "74", "76", "90", "91", "94", "96", "99"};
@@ -376,6 +376,8 @@ private slots:
     void iconIsDrawnAtTheScreensResolution();
     void aboutPictureIsDrawnAtTheScreensResolution_data();
     void aboutPictureIsDrawnAtTheScreensResolution();
+    void aboutPicturesDrawnAheadAreTheDrawing_data();
+    void aboutPicturesDrawnAheadAreTheDrawing();
 
     void songFontCoversEveryText();
     void tahomaSubstituteCoversAscii();
@@ -730,6 +732,22 @@ void PicturesTest::aboutPictureIsDrawnAtTheScreensResolution() {
     QCOMPARE(countPixels(about, QRect(0, half - 1, side, 1), greenShade), side);
     QCOMPARE(countPixels(about, QRect(0, half, side, 1), yellowShade), side);
     QVERIFY(std::min(repeatedColumns(about), repeatedRows(about)) < side - 32);
+}
+
+// The Windows program, which has no Qt to draw with, shows the About pictures drawn ahead for
+// its scales: they must be what the drawing draws there.
+void PicturesTest::aboutPicturesDrawnAheadAreTheDrawing_data() {
+    addRatioRows();
+}
+
+void PicturesTest::aboutPicturesDrawnAheadAreTheDrawing() {
+    QFETCH(qreal, ratio);
+    const QImage shipped(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../about/pictures/about-%1.png")
+                             .arg(qRound(ratio * 100)));
+    const QImage drawn = xiangqi::drawing::AboutDrawing(xiangqi::drawing::songFont()).image(ratio);
+    QVERIFY2(!shipped.isNull(), "no About picture drawn ahead for this ratio");
+    QCOMPARE(shipped.convertToFormat(QImage::Format_RGB32),
+             drawn.convertToFormat(QImage::Format_RGB32));
 }
 
 void PicturesTest::songFontCoversEveryText() {

@@ -31,35 +31,27 @@ template <typename Paint> void forEachPointIn(QRect rect, Paint paint) {
             paint(row * kCols + col);
 }
 
-// A point's cell in device pixels: from where its picture begins to the end of the first line
-// of the next point's, as the 49 × 49 cell is at 1x.
-QRect deviceCell(int cell, const drawing::PointGeometry& geometry) {
-    const int col = cell % kCols;
-    const int row = cell / kCols;
-    return QRect(QPoint(geometry.origin(col), geometry.origin(row)),
-                 QPoint(geometry.origin(col + 1), geometry.origin(row + 1)) +
-                     QPoint(geometry.lineWidth() - 1, geometry.lineWidth() - 1));
+QRect deviceRect(design::Pixels pixels) {
+    return {pixels.left, pixels.top, pixels.width, pixels.height};
+}
+
+// A point's cell in device pixels.
+QRect deviceCell(int cell, const design::PointGeometry& geometry) {
+    return deviceRect(geometry.cell(cell));
 }
 
 // The widget's coordinates of a rectangle of device pixels, which the painter maps back to
 // exactly those pixels.
-QRectF logical(QRect deviceRect, const drawing::PointGeometry& geometry) {
+QRectF logical(QRect deviceRect, const design::PointGeometry& geometry) {
     const qreal ratio = geometry.ratio();
     return {deviceRect.x() / ratio, deviceRect.y() / ratio, deviceRect.width() / ratio,
             deviceRect.height() / ratio};
 }
 
-// The frame of a selected point: its cell's outline, one line wide.
-void drawFrame(QPainter& painter, int cell, const drawing::PointGeometry& geometry,
+void drawFrame(QPainter& painter, int cell, const design::PointGeometry& geometry,
                const QColor& colour) {
-    const QRect outline = deviceCell(cell, geometry);
-    const int line = geometry.lineWidth();
-    for (const QRect& side :
-         {QRect(outline.left(), outline.top(), outline.width(), line),
-          QRect(outline.left(), outline.bottom() + 1 - line, outline.width(), line),
-          QRect(outline.left(), outline.top(), line, outline.height()),
-          QRect(outline.right() + 1 - line, outline.top(), line, outline.height())})
-        painter.fillRect(logical(side, geometry), colour);
+    for (const design::Pixels& side : geometry.frame(cell))
+        painter.fillRect(logical(deviceRect(side), geometry), colour);
 }
 
 // How far the keyboard's cursor stands inside its point's cell, clear of the selection frame.
@@ -122,7 +114,7 @@ void BoardPoints::tellAssistiveTechnology(int cell, QAccessible::Event change) {
 // The pixels of the widget a point's frame falls on: its cell, and at ratios such as 1.5, where
 // the frame's far lines end half a pixel of the widget past the cell, one row and column more.
 QRect BoardPoints::frameArea(int cell) const {
-    const drawing::PointGeometry geometry(devicePixelRatioF());
+    const design::PointGeometry geometry(devicePixelRatioF());
     return logical(deviceCell(cell, geometry), geometry).toAlignedRect();
 }
 
@@ -139,7 +131,7 @@ void BoardPoints::paintEvent(QPaintEvent* event) {
 // does; the frame fills the point's 49 × 49 cell exactly. The pictures and frames are placed in
 // device pixels, so that at any device pixel ratio they keep to the screen's pixel grid.
 void BoardPoints::paintRect(QPainter& painter, QRect rect) const {
-    const drawing::PointGeometry geometry(devicePixelRatioF());
+    const design::PointGeometry geometry(devicePixelRatioF());
     painter.setClipRect(rect);
     painter.fillRect(rect, palette().window());
     forEachPointIn(rect, [&](int cell) { drawPicture(painter, rect, cell, geometry); });
@@ -152,7 +144,7 @@ void BoardPoints::paintRect(QPainter& painter, QRect rect) const {
 }
 
 void BoardPoints::drawPicture(QPainter& painter, QRect rect, int cell,
-                              const drawing::PointGeometry& geometry) const {
+                              const design::PointGeometry& geometry) const {
     const QPixmap& picture = bank_.picture(pictures_[cell], geometry.ratio());
     const int inset = framed_[cell] ? geometry.lineWidth() : 0;
     const QRectF shown =

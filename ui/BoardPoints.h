@@ -9,7 +9,7 @@ class QPainter;
 namespace xiangqi {
 
 class PictureBank;
-namespace drawing {
+namespace design {
 class PointGeometry;
 }
 
@@ -62,7 +62,7 @@ private:
     QRect frameArea(int cell) const;
     void paintRect(QPainter& painter, QRect rect) const;
     void drawPicture(QPainter& painter, QRect rect, int cell,
-                     const drawing::PointGeometry& geometry) const;
+                     const design::PointGeometry& geometry) const;
     void drawCursor(QPainter& painter, QRect rect) const;
     void moveFocusPoint(int rowStep, int colStep);
     void tellAssistiveTechnology(int cell, QAccessible::Event change);

@@ -22,13 +22,14 @@ struct Bank {
     QResource resource;
 };
 
-const std::array<Bank, 7>& banks() {
-    static const std::array<Bank, 7> all{
+const std::array<Bank, 8>& banks() {
+    static const std::array<Bank, 8> all{
         {{1, QResource(QStringLiteral(":/pictures/bank.raw"))},
          {1.25, QResource(QStringLiteral(":/pictures/bank-125.raw"))},
          {1.5, QResource(QStringLiteral(":/pictures/bank-150.raw"))},
          {1.75, QResource(QStringLiteral(":/pictures/bank-175.raw"))},
          {2, QResource(QStringLiteral(":/pictures/bank-200.raw"))},
+         {2.25, QResource(QStringLiteral(":/pictures/bank-225.raw"))},
          {2.5, QResource(QStringLiteral(":/pictures/bank-250.raw"))},
          {3, QResource(QStringLiteral(":/pictures/bank-300.raw"))}}};
     return all;
@@ -75,7 +76,7 @@ QImage PictureBank::drawnImage(int index, qreal ratio) {
 // pictures took a tenth of what a bare window needs to start. A picture's record holds its index,
 // its colours and its pixels (see tools/drawpictures).
 QImage PictureBank::bankImage(const QResource& resource, qreal ratio, int index) {
-    const int side = drawing::PointGeometry(ratio).pictureSide();
+    const int side = design::PointGeometry(ratio).pictureSide();
     const qsizetype recordSize = 1 + 4 * kColours + side * side;
     const auto position = std::find(kIndices.begin(), kIndices.end(), index) - kIndices.begin();
     if (resource.compressionAlgorithm() != QResource::NoCompression ||

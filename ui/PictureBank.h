@@ -10,10 +10,10 @@ namespace xiangqi {
 
 // The hidden bank of the 32 pictures every board point takes its picture from: the 18 drawings
 // of the bare board under their two-digit numbers and the 14 pieces under their piece codes.
-// At a device pixel ratio of 1 the pictures are the shipped ones; at 1.25, 1.5, 1.75, 2, 2.5 and 3
-// those drawn ahead for them, and at any other ratio they are drawn afresh, all at the screen's
-// resolution with the same drawing (see drawing/PointGeometry.h for their size). Each picture is
-// made when it is first needed for a ratio, and kept: the first frame needs 24 of them.
+// At a device pixel ratio of 1 the pictures are the shipped ones; at 1.25, 1.5, 1.75, 2, 2.25,
+// 2.5 and 3 those drawn ahead for them, and at any other ratio they are drawn afresh, all at the
+// screen's resolution with the same drawing (see core/PointGeometry.h for their size). Each
+// picture is made when it is first needed for a ratio, and kept: the first frame needs 24 of them.
 class PictureBank {
 public:
     static constexpr std::array<int, 32> kIndices{0,  1,  4,  6,  9,  10, 11, 15, 19, 24, 26,

@@ -1,5 +1,6 @@
 #include "AboutPicture.h"
 
+#include "PictureScale.h"
 #include "Resources.h"
 
 #include <wincodec.h>
@@ -10,13 +11,19 @@ namespace xiangqi::win32 {
 using Microsoft::WRL::ComPtr;
 
 namespace {
-// The picture's pixels as 32-bit BGRA.
-ComPtr<IWICBitmapSource> decode(const void* png, DWORD size) {
+// Each About picture's resource is named by 1000 + its scale in percent.
+static_assert(IDR_ABOUT_100 == 1000 + 100 && IDR_ABOUT_300 == 1000 + 300);
+
+// The picture's pixels as 32-bit BGRA, enlarged `factor` times, each pixel a square of its colour.
+ComPtr<IWICBitmapSource> decode(const void* png, DWORD size, int factor) {
     ComPtr<IWICImagingFactory> factory;
     ComPtr<IWICStream> stream;
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
     ComPtr<IWICFormatConverter> converter;
+    ComPtr<IWICBitmapScaler> scaler;
+    UINT width = 0;
+    UINT height = 0;
     if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                   IID_PPV_ARGS(&factory))) ||
         FAILED(factory->CreateStream(&stream)) ||
@@ -27,17 +34,24 @@ ComPtr<IWICBitmapSource> decode(const void* png, DWORD size) {
         FAILED(factory->CreateFormatConverter(&converter)) ||
         FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA,
                                      WICBitmapDitherTypeNone, nullptr, 0,
-                                     WICBitmapPaletteTypeCustom)))
+                                     WICBitmapPaletteTypeCustom)) ||
+        FAILED(converter->GetSize(&width, &height)) ||
+        FAILED(factory->CreateBitmapScaler(&scaler)) ||
+        FAILED(scaler->Initialize(converter.Get(), width * factor, height * factor,
+                                  WICBitmapInterpolationModeNearestNeighbor)))
         return nullptr;
-    return converter;
+    return scaler;
 }
 } // namespace
 
-GdiObject<HBITMAP> AboutPicture(HINSTANCE instance) {
-    const HRSRC found = ::FindResourceW(instance, MAKEINTRESOURCEW(IDR_ABOUT_PICTURE), RT_RCDATA);
+GdiObject<HBITMAP> AboutPicture(HINSTANCE instance, int dpi) {
+    const PictureScale scale = PictureScale::forDpi(dpi);
+    const HRSRC found =
+        ::FindResourceW(instance, MAKEINTRESOURCEW(1000 + scale.percent), RT_RCDATA);
     const HGLOBAL loaded = found ? ::LoadResource(instance, found) : nullptr;
     const ComPtr<IWICBitmapSource> picture =
-        loaded ? decode(::LockResource(loaded), ::SizeofResource(instance, found)) : nullptr;
+        loaded ? decode(::LockResource(loaded), ::SizeofResource(instance, found), scale.factor)
+               : nullptr;
     UINT width = 0;
     UINT height = 0;
     if (!picture || FAILED(picture->GetSize(&width, &height)))

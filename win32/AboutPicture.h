@@ -6,9 +6,10 @@
 
 namespace xiangqi::win32 {
 
-// The about box's picture, about/pictures/about.png compiled in as it is and decoded by the
-// Windows Imaging Component, which every Windows since Vista has: the picture is kept in one
-// form for both front ends. Needs COM on this thread. No bitmap when it cannot be decoded.
-GdiObject<HBITMAP> AboutPicture(HINSTANCE instance);
+// The about box's picture for a screen of `dpi`: about/pictures/about.png or the one drawn ahead
+// for the scale (see PictureScale), compiled in as it is and decoded by the Windows Imaging
+// Component, which every Windows since Vista has: the pictures are kept in one form for both
+// front ends. Needs COM on this thread. No bitmap when it cannot be decoded.
+GdiObject<HBITMAP> AboutPicture(HINSTANCE instance, int dpi);
 
 } // namespace xiangqi::win32

@@ -11,7 +11,6 @@
 namespace xiangqi::win32 {
 
 namespace {
-constexpr int kLine = 1;
 // The keyboard's cursor, in the lines of a point's 49-line cell at 100 %.
 constexpr int kCellLines = 49;
 constexpr int kCursorInset = 4;
@@ -35,23 +34,21 @@ BoardPoints::BoardPoints(const PictureBank& bank, UiAutomation& uia,
                          std::function<void(int)> clicked, std::function<void()> statusAsked)
     : bank_(bank), uia_(uia), clicked_(std::move(clicked)), statusAsked_(std::move(statusAsked)) {}
 
-void BoardPoints::create(HWND parent, int left, int top) {
-    const int width = kCols * pitch() + kLine;
-    const int height = kRows * pitch() + kLine;
+void BoardPoints::create(HWND parent) {
     Window::create({L"XiangqiBoardPoints"}, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0,
-                   L"Image1", {left, top, width, height}, parent, nullptr);
+                   L"Image1", {0, 0, 0, 0}, parent, nullptr);
 }
 
-// Pictures stand one line apart.
-int BoardPoints::pitch() const {
-    return bank_.side() + kLine;
+void BoardPoints::place(design::Pixels area) {
+    const design::PointGeometry& geometry = bank_.geometry();
+    ::SetWindowPos(hwnd(), nullptr, area.left + (area.width - geometry.width()) / 2,
+                   area.top + (area.height - geometry.height()) / 2, geometry.width(),
+                   geometry.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-// A point's cell: its picture and, right and below, the first line of its neighbours'.
 RECT BoardPoints::cellRect(int cell) const {
-    const int left = cell % kCols * pitch();
-    const int top = cell / kCols * pitch();
-    return {left, top, left + pitch() + kLine, top + pitch() + kLine};
+    return rectOf(bank_.geometry().cell(cell));
 }
 
 void BoardPoints::invalidateCell(int cell) const {
@@ -106,7 +103,7 @@ RECT BoardPoints::screenRect(int cell) const {
 
 int BoardPoints::cellAtScreen(POINT place) const {
     ::ScreenToClient(hwnd(), &place);
-    return cellAt(place.x, place.y);
+    return bank_.geometry().cellAt(place.x, place.y);
 }
 
 // The cursor stops at the board's edges.
@@ -114,15 +111,6 @@ void BoardPoints::moveFocusPoint(int rowStep, int colStep) {
     const int row = std::clamp(focusPoint_ / kCols + rowStep, 0, kRows - 1);
     const int col = std::clamp(focusPoint_ % kCols + colStep, 0, kCols - 1);
     setFocusPoint(row * kCols + col);
-}
-
-int BoardPoints::cellAt(int x, int y) const {
-    if (x < 0 || y < 0)
-        return -1;
-    const int col = std::min(x / pitch(), kCols - 1);
-    const int row = std::min(y / pitch(), kRows - 1);
-    const RECT cell = cellRect(row * kCols + col);
-    return x < cell.right && y < cell.bottom ? row * kCols + col : -1;
 }
 
 LRESULT BoardPoints::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -134,14 +122,14 @@ LRESULT BoardPoints::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         return paintInvalidPart();
     case WM_LBUTTONDOWN:
-        pressedCell_ = cellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        pressedCell_ = bank_.geometry().cellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         ::SetCapture(hwnd());
         return 0;
     case WM_LBUTTONUP: {
         // Releasing the capture resets the pressed point, so it is taken first.
         const int pressed = std::exchange(pressedCell_, -1);
         ::ReleaseCapture();
-        const int cell = cellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        const int cell = bank_.geometry().cellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         if (cell >= 0 && cell == pressed)
             clicked_(cell);
         return 0;
@@ -220,27 +208,26 @@ bool BoardPoints::keyDown(WPARAM key, LPARAM flags) {
 // one line in, inside the frame; the frames go over the pictures, as their right and bottom
 // lines fall on the neighbours' first pixels.
 void BoardPoints::paint(HDC dc) const {
+    const design::PointGeometry& geometry = bank_.geometry();
     RECT client;
     ::GetClientRect(hwnd(), &client);
     const HDC memory = ::CreateCompatibleDC(dc);
     const GdiObject<HBITMAP> bitmap(::CreateCompatibleBitmap(dc, client.right, client.bottom));
     const HGDIOBJ old = ::SelectObject(memory, bitmap.get());
     ::FillRect(memory, &client, ::GetSysColorBrush(COLOR_BTNFACE));
-    for (int cell = 0; cell < kRows * kCols; ++cell) {
-        const RECT area = cellRect(cell);
-        const int inset = framed_[cell] ? kLine : 0;
+    for (int cell = 0; cell < static_cast<int>(pictures_.size()); ++cell) {
+        const design::Pixels area = geometry.cell(cell);
+        const int inset = framed_[cell] ? geometry.lineWidth() : 0;
         bank_.draw(memory, pictures_[cell], area.left + inset, area.top + inset);
     }
     const HBRUSH frame = ::GetSysColorBrush(COLOR_WINDOWTEXT);
-    for (int cell = 0; cell < kRows * kCols; ++cell) {
+    for (int cell = 0; cell < static_cast<int>(framed_.size()); ++cell) {
         if (!framed_[cell])
             continue;
-        const RECT area = cellRect(cell);
-        for (const RECT& side : {RECT{area.left, area.top, area.right, area.top + kLine},
-                                 RECT{area.left, area.bottom - kLine, area.right, area.bottom},
-                                 RECT{area.left, area.top, area.left + kLine, area.bottom},
-                                 RECT{area.right - kLine, area.top, area.right, area.bottom}})
-            ::FillRect(memory, &side, frame);
+        for (const design::Pixels& side : geometry.frame(cell)) {
+            const RECT line = rectOf(side);
+            ::FillRect(memory, &line, frame);
+        }
     }
     if (hasFocus())
         drawCursor(memory);

@@ -1,6 +1,7 @@
 #include "ChineseFonts.h"
 
 #include "Resources.h"
+#include "ScreenDpi.h"
 
 #include <cmath>
 #include <string_view>
@@ -70,11 +71,9 @@ void ChineseFonts::registerOwn(HINSTANCE instance, int resource) {
         registered_.push_back(font);
 }
 
-GdiObject<HFONT> ChineseFonts::messageFont() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    return GdiObject<HFONT>(::CreateFontIndirectW(&metrics.lfMessageFont));
+GdiObject<HFONT> ChineseFonts::messageFont(int dpi) {
+    const LOGFONTW font = dpi::messageFont(dpi);
+    return GdiObject<HFONT>(::CreateFontIndirectW(&font));
 }
 
 GdiObject<HFONT> ChineseFonts::song(double points, int dpi) const {

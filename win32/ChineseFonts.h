@@ -18,8 +18,8 @@ public:
     ChineseFonts(const ChineseFonts&) = delete;
     ChineseFonts& operator=(const ChineseFonts&) = delete;
 
-    // The system's font for the texts of dialogs and controls.
-    static GdiObject<HFONT> messageFont();
+    // The system's font for the texts of dialogs and controls, on a screen of `dpi`.
+    static GdiObject<HFONT> messageFont(int dpi);
     // The Song-style font in the GB2312 character set, at `points` on a screen of `dpi`.
     GdiObject<HFONT> song(double points, int dpi) const;
     // Tahoma in the Western character set.

@@ -10,12 +10,15 @@ namespace xiangqi::win32 {
 
 StatusLabel::StatusLabel(UiAutomation& uia) : uia_(uia) {}
 
-void StatusLabel::create(HWND parent, design::Pixels place, GdiObject<HFONT> font,
-                         COLORREF colour) {
-    font_ = std::move(font);
+void StatusLabel::create(HWND parent, COLORREF colour) {
     colour_ = colour;
     Window::create({L"XiangqiStatusLabel", ::GetSysColorBrush(COLOR_BTNFACE)},
-                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, L"", place, parent, nullptr);
+                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, L"", {0, 0, 0, 0}, parent, nullptr);
+}
+
+void StatusLabel::setFont(GdiObject<HFONT> font) {
+    font_ = std::move(font);
+    ::InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 // A client that has never asked for the label has not read its text.

@@ -18,7 +18,9 @@ class StatusLabel : public Window {
 public:
     explicit StatusLabel(UiAutomation& uia);
 
-    void create(HWND parent, design::Pixels place, GdiObject<HFONT> font, COLORREF colour);
+    void create(HWND parent, COLORREF colour);
+    // The font, for the screen's resolution.
+    void setFont(GdiObject<HFONT> font);
     void setText(std::string_view text);
     std::wstring text() const;
     // Has a screen reader tell `text`, where a client listens.

@@ -28,18 +28,22 @@ int ascentOf(HDC dc, HFONT font) {
 }
 } // namespace
 
-void TitleLabel::create(HWND parent, const std::wstring& text, design::Pixels place,
-                        GdiObject<HFONT> font, GdiObject<HFONT> chineseFont, COLORREF colour) {
+void TitleLabel::create(HWND parent, const std::wstring& text, COLORREF colour) {
     text_ = text;
+    colour_ = colour;
+    Window::create({L"XiangqiTitleLabel", ::GetSysColorBrush(COLOR_BTNFACE)},
+                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, text.c_str(), {0, 0, 0, 0}, parent,
+                   nullptr);
+}
+
+void TitleLabel::place(design::Pixels place, GdiObject<HFONT> font, GdiObject<HFONT> chineseFont) {
     font_ = std::move(font);
     chineseFont_ = std::move(chineseFont);
-    colour_ = colour;
     const HDC screen = ::GetDC(nullptr);
     place.width = std::max(place.width, width(screen, runs()));
     ::ReleaseDC(nullptr, screen);
-    Window::create({L"XiangqiTitleLabel", ::GetSysColorBrush(COLOR_BTNFACE)},
-                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, text.c_str(), place, parent,
-                   nullptr);
+    moveTo(hwnd(), place);
+    ::InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 LRESULT TitleLabel::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -14,9 +14,10 @@ namespace xiangqi::win32 {
 // linking. The program's own fonts are linked to nothing, so the label does it itself.
 class TitleLabel : public Window {
 public:
-    // The label grows to the right beyond its designed width where its text needs it.
-    void create(HWND parent, const std::wstring& text, design::Pixels place, GdiObject<HFONT> font,
-                GdiObject<HFONT> chineseFont, COLORREF colour);
+    void create(HWND parent, const std::wstring& text, COLORREF colour);
+    // Moves the label to `place` and gives it its fonts, for the screen's resolution. It grows
+    // to the right beyond its designed width where its text needs it.
+    void place(design::Pixels place, GdiObject<HFONT> font, GdiObject<HFONT> chineseFont);
 
 protected:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;

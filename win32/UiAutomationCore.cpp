@@ -1,5 +1,7 @@
 #include "UiAutomationCore.h"
 
+#include "SystemFunction.h"
+
 #include <oleauto.h>
 
 namespace xiangqi::win32 {
@@ -9,28 +11,27 @@ namespace {
 // every announcement is told, none replaces another.
 constexpr int kActionCompleted = 2;
 constexpr int kImportantAll = 0;
+constexpr wchar_t kLibrary[] = L"uiautomationcore.dll";
 constexpr wchar_t kAnnouncementActivity[] = L"xiangqi.announcement";
 
-using ReturnRawElementProvider = LRESULT(WINAPI*)(HWND, WPARAM, LPARAM, IRawElementProviderSimple*);
-using HostProviderFromHwnd = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
-using ClientsAreListening = BOOL(WINAPI*)();
-using RaiseAutomationEvent = HRESULT(WINAPI*)(IRawElementProviderSimple*, EVENTID);
-using RaisePropertyChangedEvent = HRESULT(WINAPI*)(IRawElementProviderSimple*, PROPERTYID, VARIANT,
-                                                   VARIANT);
-using RaiseNotificationEvent = HRESULT(WINAPI*)(IRawElementProviderSimple*, int, int, BSTR, BSTR);
-using DisconnectProvider = HRESULT(WINAPI*)(IRawElementProviderSimple*);
+using ReturnRawElementProvider = LRESULT WINAPI(HWND, WPARAM, LPARAM, IRawElementProviderSimple*);
+using HostProviderFromHwnd = HRESULT WINAPI(HWND, IRawElementProviderSimple**);
+using ClientsAreListening = BOOL WINAPI();
+using RaiseAutomationEvent = HRESULT WINAPI(IRawElementProviderSimple*, EVENTID);
+using RaisePropertyChangedEvent = HRESULT WINAPI(IRawElementProviderSimple*, PROPERTYID, VARIANT,
+                                                 VARIANT);
+using RaiseNotificationEvent = HRESULT WINAPI(IRawElementProviderSimple*, int, int, BSTR, BSTR);
+using DisconnectProvider = HRESULT WINAPI(IRawElementProviderSimple*);
 } // namespace
 
-template <typename Function> Function UiAutomationCore::function(const char* name) const {
-    if (!library_)
-        return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(library_, name)));
+template <typename Function> Function* UiAutomationCore::function(const char* name) const {
+    return library_ ? systemFunction<Function>(kLibrary, name) : nullptr;
 }
 
 // From the system's folder only, never from one planted beside the program.
 void UiAutomationCore::load() {
     if (!library_)
-        library_ = ::LoadLibraryExW(L"uiautomationcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        library_ = ::LoadLibraryExW(kLibrary, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
 LRESULT UiAutomationCore::returnRawElementProvider(HWND window, WPARAM wParam, LPARAM lParam,

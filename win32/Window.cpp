@@ -2,6 +2,31 @@
 
 namespace xiangqi::win32 {
 
+RECT rectOf(design::Pixels pixels) {
+    return {pixels.left, pixels.top, pixels.left + pixels.width, pixels.top + pixels.height};
+}
+
+void moveTo(HWND window, design::Pixels place) {
+    ::SetWindowPos(window, nullptr, place.left, place.top, place.width, place.height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void layOut(HWND control, const design::Control& designed, int dpi, HFONT font) {
+    moveTo(control, design::toPixels(designed.place, dpi));
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+// Measured rather than computed from the system's metrics: the menu bar may take two lines.
+void fitClientArea(HWND window, int width, int height) {
+    RECT client;
+    RECT frame;
+    ::GetClientRect(window, &client);
+    ::GetWindowRect(window, &frame);
+    ::SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + width - client.right,
+                   frame.bottom - frame.top + height - client.bottom,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 Window::~Window() {
     if (hwnd_)
         ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -17,8 +42,6 @@ void Window::create(const Class& windowClass, DWORD style, DWORD extendedStyle, 
         registration.hInstance = instance;
         registration.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
         registration.hbrBackground = windowClass.background;
-        registration.hIcon = windowClass.icon;
-        registration.hIconSm = windowClass.smallIcon;
         registration.lpszClassName = windowClass.name;
         ::RegisterClassExW(&registration);
     }

@@ -6,6 +6,16 @@
 
 namespace xiangqi::win32 {
 
+// The rectangle of Windows with the edges of `pixels`.
+RECT rectOf(design::Pixels pixels);
+// Moves and sizes child window `window` to `place` in its parent's client area.
+void moveTo(HWND window, design::Pixels place);
+// Moves and sizes control `control` to its place in the design at `dpi`, and gives it `font`.
+void layOut(HWND control, const design::Control& designed, int dpi, HFONT font);
+// Sizes top-level window `window` so that its client area is `width` × `height`, whatever its
+// frame and menu bar take, keeping its top-left corner.
+void fitClientArea(HWND window, int width, int height);
+
 // A window of one of this program's own window classes: its window procedure hands every
 // message to the object that created the window.
 class Window {
@@ -20,8 +30,6 @@ protected:
         const wchar_t* name;
         // A brush or a system colour + 1; none for a window that paints all its pixels.
         HBRUSH background = nullptr;
-        HICON icon = nullptr;
-        HICON smallIcon = nullptr;
     };
 
     Window() = default;

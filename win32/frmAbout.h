@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GdiObject.h"
+#include "ProgramIcons.h"
 #include "WindowDesign.h"
 
 #include <array>
@@ -10,15 +11,16 @@ namespace xiangqi::win32 {
 
 // The about box: the program's picture, title, version, author and rights warning, and the
 // button 确定, the default and the cancel button: Enter, Esc and the close box all close it. A
-// fixed dialog laid out in twips, in the system's font.
+// fixed dialog laid out in twips, in the system's font, at the resolution of the monitor it is
+// on, and again when it moves to a monitor of another resolution.
 class frmAbout {
 public:
-    // Builds the dialog afresh, shows it modally over `owner` and returns once it has been
-    // closed.
-    static void showModal(HWND owner, HICON icon, HICON smallIcon);
+    // Builds the dialog afresh, shows it modally over `owner`, which is on a screen of `dpi`,
+    // and returns once it has been closed.
+    static void showModal(HWND owner, int dpi);
 
 private:
-    frmAbout(HICON icon, HICON smallIcon);
+    explicit frmAbout(int dpi);
 
     static INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -26,13 +28,17 @@ private:
     void createControls();
     HWND createControl(const wchar_t* windowClass, const design::Control& control, DWORD style,
                        int id, DWORD extendedStyle = 0);
-    HWND createLine(const design::Line& line, int id);
-    void fitClientArea();
+    HWND createLine(int id);
+    void keepDialogManagerFromScaling();
+    void centreOverOwner();
+    void dpiChanged(int dpi, const RECT& suggested);
+    void applyDpi();
+    void layOutControls();
     HBRUSH colourStatic(HDC dc, HWND control);
 
     HWND hwnd_ = nullptr;
-    HICON icon_;
-    HICON smallIcon_;
+    int dpi_;
+    ProgramIcons icons_;
     GdiObject<HFONT> font_;
     GdiObject<HBITMAP> picture_;
     std::array<GdiObject<HBRUSH>, 2> lineBrushes_;

@@ -1,8 +1,9 @@
 #include "frmMain.h"
 
 #include "ChineseMessageBox.h"
+#include "PointGeometry.h"
 #include "RecordFile.h"
-#include "Resources.h"
+#include "ScreenDpi.h"
 #include "Utf16.h"
 #include "frmAbout.h"
 
@@ -10,6 +11,7 @@
 #include <array>
 #include <commctrl.h>
 #include <initializer_list>
+#include <utility>
 
 namespace xiangqi::win32 {
 
@@ -44,12 +46,6 @@ constexpr std::string_view kCtrl = "Ctrl+";
 static_assert(form::kStartShortcut.starts_with(kCtrl) &&
               form::kStartShortcut.size() == kCtrl.size() + 1);
 
-HICON loadIcon(HINSTANCE instance, int sizeMetric) {
-    const int side = ::GetSystemMetrics(sizeMetric);
-    return static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
-                                           side, side, LR_DEFAULTCOLOR | LR_SHARED));
-}
-
 COLORREF colourOf(const design::Font& font) {
     return RGB(font.colour.red, font.colour.green, font.colour.blue);
 }
@@ -75,16 +71,16 @@ void setTabOrder(std::initializer_list<HWND> controls) {
 }
 } // namespace
 
+// The window is made at the standard resolution and laid out at its monitor's once it exists.
 frmMain::frmMain(HINSTANCE instance, UiAutomation& uia)
-    : instance_(instance), uia_(uia), icon_(loadIcon(instance, SM_CXICON)),
-      smallIcon_(loadIcon(instance, SM_CXSMICON)), fonts_(instance),
+    : instance_(instance), uia_(uia), icons_(instance, dpi_), fonts_(instance),
       Image1(
           Image2, uia, [this](int index) { Image1_Click(index); },
           [this] { game_.announceStatus(); }),
-      Label2(uia), Image2(instance, dpi_ * 100 / design::kStandardDpi) {
+      Label2(uia), Image2(instance, dpi_) {
     const design::Pixels client = design::toPixels(form::kClient, dpi_);
-    create({L"XiangqiMainWindow", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon_, smallIcon_},
-           kStyle, 0, utf16(design::kTitle).c_str(),
+    create({L"XiangqiMainWindow", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)}, kStyle, 0,
+           utf16(design::kTitle).c_str(),
            {CW_USEDEFAULT, CW_USEDEFAULT, client.width, client.height}, nullptr, createMenus());
 }
 
@@ -157,6 +153,12 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
         restoreFocus();
         return 0;
+    case WM_GETDPISCALEDSIZE:
+        *reinterpret_cast<SIZE*>(lParam) = windowSizeAt(static_cast<int>(wParam));
+        return TRUE;
+    case WM_DPICHANGED:
+        dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_DESTROY:
         ::PostQuitMessage(0);
         return 0;
@@ -166,26 +168,45 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return Window::handle(message, wParam, lParam);
 }
 
-// The window has the design's client area, whatever the system's frame and menu bar take.
 void frmMain::Form_Load() {
-    fitClientArea();
-    controlFont_ = ChineseFonts::messageFont();
     createControls();
+    dpi_ = dpi::ofWindow(hwnd());
+    applyDpi();
     const ACCEL startShortcut{FCONTROL | FVIRTKEY, static_cast<WORD>(form::kStartShortcut.back()),
                               Id::mnStart};
     accelerators_ = ::CreateAcceleratorTableW(const_cast<ACCEL*>(&startShortcut), 1);
     game_.Form_Load();
 }
 
-void frmMain::fitClientArea() {
-    const design::Pixels wanted = design::toPixels(form::kClient, dpi_);
-    RECT client;
-    RECT frame;
-    ::GetClientRect(hwnd(), &client);
-    ::GetWindowRect(hwnd(), &frame);
-    ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left + wanted.width - client.right,
-                   frame.bottom - frame.top + wanted.height - client.bottom,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+// The size Windows is to give the window on a monitor of `dpi`, before it says so with
+// WM_DPICHANGED: the one whose client area is the design's there, which a window scaled as a
+// whole would miss, since its caption and menu bar grow by their own measures.
+SIZE frmMain::windowSizeAt(int dpi) const {
+    const RECT frame =
+        dpi::windowRectAround(rectOf(design::toPixels(form::kClient, dpi)), kStyle, true, 0, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// Windows suggests the window's place on the new monitor; everything inside is laid out anew.
+void frmMain::dpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    ::SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    applyDpi();
+}
+
+// The pictures, fonts and icons for the resolution dpi_, and the layout in its pixels. The
+// window has the design's client area, whatever the system's frame and menu bar take.
+void frmMain::applyDpi() {
+    Image2 = PictureBank(instance_, dpi_);
+    ProgramIcons icons(instance_, dpi_);
+    icons.showOn(hwnd());
+    icons_ = std::move(icons);
+    const GdiObject<HFONT> oldFont = std::exchange(controlFont_, ChineseFonts::messageFont(dpi_));
+    layOutControls();
+    const design::Pixels client = design::toPixels(form::kClient, dpi_);
+    fitClientArea(hwnd(), client.width, client.height);
+    ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // In the order of the design; the Tab key then goes through the buttons from 开局 down.
@@ -194,25 +215,16 @@ void frmMain::createControls() {
     cmdUndo = createButton(form::cmdUndo, Id::cmdUndo);
     cmdAbort = createButton(form::cmdAbort, Id::cmdAbort);
     cmdStart = createButton(form::cmdStart, Id::cmdStart);
-
     // The Tab key goes into the frame, on to the board.
-    const design::Pixels frame = design::toPixels(form::Frame1.place, dpi_);
-    Frame1 = ::CreateWindowExW(
-        WS_EX_CONTROLPARENT, WC_BUTTONW, utf16(form::Frame1.text).c_str(),
-        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | BS_GROUPBOX, frame.left,
-        frame.top, frame.width, frame.height, hwnd(), nullptr, instance_, nullptr);
-    ::SendMessageW(Frame1, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_.get()), FALSE);
-    Image1.create(Frame1, design::toPixels(form::kPointsLeft, dpi_),
-                  design::toPixels(form::kPointsTop, dpi_));
+    Frame1 =
+        ::CreateWindowExW(WS_EX_CONTROLPARENT, WC_BUTTONW, utf16(form::Frame1.text).c_str(),
+                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | BS_GROUPBOX,
+                          0, 0, 0, 0, hwnd(), nullptr, instance_, nullptr);
+    Image1.create(Frame1);
     Image1.setFocusPoint(kRedKingPoint);
-
-    Label2.create(hwnd(), design::toPixels(form::Label2.place, dpi_),
-                  fonts_.song(form::kStatusFont.points, dpi_), colourOf(form::kStatusFont));
+    Label2.create(hwnd(), colourOf(form::kStatusFont));
     Label2.setText(form::Label2.text);
-    Label1.create(hwnd(), utf16(form::Label1.text), design::toPixels(form::Label1.place, dpi_),
-                  fonts_.tahoma(form::kTitleFont.points, dpi_),
-                  fonts_.song(form::kTitleFont.points, dpi_), colourOf(form::kTitleFont));
-
+    Label1.create(hwnd(), utf16(form::Label1.text), colourOf(form::kTitleFont));
     const auto buttons = buttonsInTabOrder();
     setTabOrder({buttons[0], buttons[1], buttons[2], buttons[3], Frame1});
 }
@@ -221,14 +233,30 @@ std::array<HWND, 4> frmMain::buttonsInTabOrder() const {
     return {cmdStart, cmdAbort, cmdUndo, cmdSave};
 }
 
+// The board points take the area of their cells at the standard resolution, scaled.
+void frmMain::layOutControls() {
+    for (const auto& [button, control] : {std::pair{cmdSave, &form::cmdSave},
+                                          {cmdUndo, &form::cmdUndo},
+                                          {cmdAbort, &form::cmdAbort},
+                                          {cmdStart, &form::cmdStart},
+                                          {Frame1, &form::Frame1}})
+        layOut(button, *control, dpi_, controlFont_.get());
+    const design::PointGeometry standard(1);
+    Image1.place(design::toPixels({form::kPointsLeft, form::kPointsTop,
+                                   standard.width() * design::kTwipsPerPixel,
+                                   standard.height() * design::kTwipsPerPixel},
+                                  dpi_));
+    moveTo(Label2.hwnd(), design::toPixels(form::Label2.place, dpi_));
+    Label2.setFont(fonts_.song(form::kStatusFont.points, dpi_));
+    Label1.place(design::toPixels(form::Label1.place, dpi_),
+                 fonts_.tahoma(form::kTitleFont.points, dpi_),
+                 fonts_.song(form::kTitleFont.points, dpi_));
+}
+
 HWND frmMain::createButton(const design::Control& control, int id) {
-    const design::Pixels place = design::toPixels(control.place, dpi_);
-    const HWND button = ::CreateWindowExW(
-        0, WC_BUTTONW, utf16(control.text).c_str(),
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON, place.left, place.top,
-        place.width, place.height, hwnd(), commandId(id), instance_, nullptr);
-    ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_.get()), FALSE);
-    return button;
+    return ::CreateWindowExW(0, WC_BUTTONW, utf16(control.text).c_str(),
+                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON,
+                             0, 0, 0, 0, hwnd(), commandId(id), instance_, nullptr);
 }
 
 HMENU frmMain::createMenus() {
@@ -401,7 +429,7 @@ bool frmMain::writeTextFile(const std::string& path, std::string_view contents) 
 }
 
 void frmMain::showAboutDialog() {
-    frmAbout::showModal(hwnd(), icon_, smallIcon_);
+    frmAbout::showModal(hwnd(), dpi_);
 }
 
 void frmMain::end() {

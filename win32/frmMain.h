@@ -4,6 +4,7 @@
 #include "ChineseFonts.h"
 #include "Game.h"
 #include "PictureBank.h"
+#include "ProgramIcons.h"
 #include "SaveDialog.h"
 #include "StatusLabel.h"
 #include "TitleLabel.h"
@@ -19,7 +20,9 @@ namespace xiangqi::win32 {
 // The main window: the board points inside their frame, the title and status labels, the four
 // command buttons and the menus with the shortcut Ctrl+N. It shows what the game logic asks for
 // and hands the user's clicks and commands to it. Its client area is laid out in twips at the
-// screen's resolution. Screen readers hear what the game announces through `uia`.
+// resolution of the monitor it is on, and again, with its fonts, pictures and icons, when it
+// moves to a monitor of another resolution. Screen readers hear what the game announces through
+// `uia`.
 class frmMain : public Window, public Toolkit {
 public:
     frmMain(HINSTANCE instance, UiAutomation& uia);
@@ -52,7 +55,10 @@ private:
     HWND createButton(const design::Control& control, int id);
     std::array<HWND, 4> buttonsInTabOrder() const;
     HMENU createMenus();
-    void fitClientArea();
+    void dpiChanged(int dpi, const RECT& suggested);
+    SIZE windowSizeAt(int dpi) const;
+    void applyDpi();
+    void layOutControls();
     void command(int id);
     void restoreFocus();
     bool active() const;
@@ -68,10 +74,9 @@ private:
 
     HINSTANCE instance_;
     UiAutomation& uia_;
-    HICON icon_;
-    HICON smallIcon_;
     // The screen's resolution the window is laid out for.
     int dpi_ = design::kStandardDpi;
+    ProgramIcons icons_;
     ChineseFonts fonts_;
     GdiObject<HFONT> controlFont_;
     HACCEL accelerators_ = nullptr;

@@ -5,7 +5,6 @@
 # through the real message box, the record saved through the real common Save-As dialog under a
 # Chinese name, a new game, and the about box's version line.
 source "$(dirname "$0")/session.sh"
-readonly TAHOMA_FONT=$(dirname "$0")/../../ui/fonts/tahoma-subset.ttf
 # The buttons of a new game: 开局 and 认输 enabled, 悔棋 and 保存 not.
 expect_new_game_buttons() {
     for button in 开局 认输; do expect_control "$window" "$button" enabled; done
@@ -23,7 +22,7 @@ expect_new_game_buttons
 # Neither Wine nor its prefix has 宋体 or Tahoma: the program's own fonts draw the status and
 # the title's letters, in blue and red.
 expect_status 红行
-expect_drawn_text $((client_x + 40)) "$client_y" 90 41 "$TAHOMA_FONT" Tahoma 35 0 FF0000 tovan
+eventually title_drawn
 expect_board
 
 # Red's cannon to the centre: framed when picked up, then moved.

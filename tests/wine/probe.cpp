@@ -21,6 +21,11 @@
 //                                    high, on the system's face colour, into the 24-bit BMP file
 //   probe system-colour INDEX        prints the system colour of that COLOR_ index as RRGGBB
 //   probe program HANDLE             prints the path of the program the window belongs to
+//   probe dpi-changed HANDLE DPI     tells the window, as Windows does when it has moved to a
+//                                    monitor of DPI dots per inch, with WM_GETDPISCALEDSIZE and
+//                                    WM_DPICHANGED, suggesting the size it asked for
+//   probe dpi-awareness PROGRAM      prints, as shell assignments, the DPI awareness that the
+//                                    manifest of PROGRAM declares, as Windows reads it
 #include <cstdio>
 #include <cwchar>
 #include <ole2.h>
@@ -393,6 +398,88 @@ int printProgram(HWND window) {
     return 0;
 }
 
+// A value of type T in the memory of the process of `window`, where that window's procedure can
+// read and write it: a pointer sent with a message is not carried to another process.
+template <typename T> class RemoteValue {
+public:
+    RemoteValue(HWND window, const T& value) {
+        DWORD id = 0;
+        ::GetWindowThreadProcessId(window, &id);
+        process_ =
+            ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+        address_ = process_ ? ::VirtualAllocEx(process_, nullptr, sizeof value,
+                                               MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
+                            : nullptr;
+        if (address_)
+            ::WriteProcessMemory(process_, address_, &value, sizeof value, nullptr);
+    }
+    ~RemoteValue() {
+        if (address_)
+            ::VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_)
+            ::CloseHandle(process_);
+    }
+    RemoteValue(const RemoteValue&) = delete;
+    RemoteValue& operator=(const RemoteValue&) = delete;
+
+    LPARAM address() const { return reinterpret_cast<LPARAM>(address_); }
+    T value() const {
+        T value{};
+        ::ReadProcessMemory(process_, address_, &value, sizeof value, nullptr);
+        return value;
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+};
+
+// Without an answer to WM_GETDPISCALEDSIZE, Windows scales the whole window.
+int dpiChanged(HWND window, int dpi) {
+    if (!::IsWindow(window))
+        return fail(L"no such window");
+    RECT frame;
+    ::GetWindowRect(window, &frame);
+    const int oldDpi = static_cast<int>(::GetDpiForWindow(window));
+    const RemoteValue<SIZE> size(window, SIZE{::MulDiv(frame.right - frame.left, dpi, oldDpi),
+                                              ::MulDiv(frame.bottom - frame.top, dpi, oldDpi)});
+    ::SendMessageW(window, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi), size.address());
+    const SIZE suggested = size.value();
+    const RemoteValue<RECT> place(
+        window, RECT{frame.left, frame.top, frame.left + suggested.cx, frame.top + suggested.cy});
+    if (!place.address())
+        return fail(L"cannot reach the window's memory");
+    ::SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), place.address());
+    return 0;
+}
+
+std::wstring manifestSetting(HANDLE context, const wchar_t* space, const wchar_t* name) {
+    wchar_t value[256] = L"";
+    SIZE_T written = 0;
+    if (!::QueryActCtxSettingsW(0, context, space, name, value, 256, &written))
+        return {};
+    return value;
+}
+
+int dpiAwareness(const wchar_t* program) {
+    ACTCTXW manifest{};
+    manifest.cbSize = sizeof manifest;
+    manifest.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    manifest.lpSource = program;
+    manifest.lpResourceName = MAKEINTRESOURCEW(1);
+    const HANDLE context = ::CreateActCtxW(&manifest);
+    if (context == INVALID_HANDLE_VALUE)
+        return fail(std::wstring(L"no manifest in ") + program);
+    print(L"dpi_aware=" +
+          quoted(manifestSetting(context, L"http://schemas.microsoft.com/SMI/2005/WindowsSettings",
+                                 L"dpiAware")));
+    print(L"dpi_awareness=" +
+          quoted(manifestSetting(context, L"http://schemas.microsoft.com/SMI/2016/WindowsSettings",
+                                 L"dpiAwareness")));
+    ::ReleaseActCtx(context);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int count, wchar_t** arguments) {
@@ -415,5 +502,9 @@ int wmain(int count, wchar_t** arguments) {
         return printSystemColour(arguments[2]);
     if (command == L"program" && count == 3)
         return printProgram(handleOf(arguments[2]));
+    if (command == L"dpi-changed" && count == 4)
+        return dpiChanged(handleOf(arguments[2]), std::wcstol(arguments[3], nullptr, 10));
+    if (command == L"dpi-awareness" && count == 3)
+        return dpiAwareness(arguments[2]);
     return fail(L"unknown command; see the top of tests/wine/probe.cpp");
 }

@@ -29,8 +29,8 @@ windows_path() {
 
 # Starts the program, or what Wine is told to run instead ("$@"), and waits for its main
 # window; sets window, title, client_x, client_y, client_width, client_height, frame and
-# window_geometry (see probe window), and the board's place as tests/xvfb/session.sh's start_game does, so its
-# click_cell, click_button and expect_colour serve here too.
+# window_geometry (see probe window), and the board's place at RATIO as tests/xvfb/session.sh's
+# start_game does, so its click_cell, click_button and expect_colour serve here too.
 start_windows_game() {
     [ $# -gt 0 ] || set -- "$program"
     (cd "$work" && exec "${wine_locale[@]}" wine "$@") >"$work/game.log" 2>&1 &
@@ -38,9 +38,9 @@ start_windows_game() {
     window=$(probe wait-window 'Tovan 中国象棋') ||
         fail "the main window did not appear: $(cat "$work/game.log")"
     eval "$(probe window "$window")"
-    board_x=$((client_x + 88 + 24))
-    board_y=$((client_y + 40 + 24))
-    pitch=48
+    board_x=$((client_x + $(scaled $((88 + 24)))))
+    board_y=$((client_y + $(scaled $((40 + 24)))))
+    pitch=$(scaled 48)
 }
 
 # The line of `probe controls` for the control of window $1 whose text is $2.
@@ -117,19 +117,27 @@ passes_on_screen() {
 }
 
 # Fails unless the status column says $1: Label2's text, read from the window, and its
-# characters but spaces drawn one under the other in the status font, in blue.
+# characters but spaces drawn one under the other in the status font, in blue, at RATIO.
 readonly SONG_FONT=$(dirname "${BASH_SOURCE[0]}")/../../ui/fonts/song.ttf
 expect_status() {
     expect_control "$window" "$1" enabled
     eventually status_drawn "$1"
 }
 status_drawn() {
-    local top=$((client_y + 72)) character
+    local top=$((client_y + $(scaled 72))) character
     for character in $(grep -o '[^ ]' <<<"$1"); do
-        expect_drawn_text $((client_x + 16)) "$top" 57 56 "$SONG_FONT" 'AR PL UMing CN' 56 134 \
-            0000FF "$character"
-        top=$((top + 56))
+        expect_drawn_text $((client_x + $(scaled 16))) "$top" "$(scaled 57)" "$(scaled 56)" \
+            "$SONG_FONT" 'AR PL UMing CN' "$(scaled 56)" 134 0000FF "$character"
+        top=$((top + $(scaled 56)))
     done
+}
+
+# Fails unless the last screenshot shows the title's letters in Tahoma, in red, at RATIO: neither
+# Wine nor its prefix has Tahoma, so they are the program's own.
+readonly TAHOMA_FONT=$(dirname "${BASH_SOURCE[0]}")/../../ui/fonts/tahoma-subset.ttf
+title_drawn() {
+    expect_drawn_text $((client_x + $(scaled 40))) "$client_y" "$(scaled 90)" "$(scaled 41)" \
+        "$TAHOMA_FONT" Tahoma "$(scaled 35)" 0 FF0000 tovan
 }
 
 # The board as the Linux build draws it at 1×, which the Windows build must show pixel for

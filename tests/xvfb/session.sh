@@ -45,10 +45,10 @@ wait_until() {
 
 # The server picks a free display itself and reports it, so tests can run side by side. It keeps
 # its state, the X resources among it, when its clients leave, and has room for the window at
-# 200 %.
+# 200 %, or at what SCREEN_SIZE (width x height) makes room for.
 start_x_server() {
-    Xvfb -displayfd 5 -screen 0 2048x1536x24 -nolisten tcp -noreset 5>"$work/display" \
-        2>"$work/xvfb.log" &
+    Xvfb -displayfd 5 -screen 0 "${SCREEN_SIZE:-2048x1536}x24" -nolisten tcp -noreset \
+        5>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     wait_until x_server_answers || fail "no X server could be started: $(cat "$work/xvfb.log")"
 }

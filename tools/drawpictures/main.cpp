@@ -1,7 +1,8 @@
 // drawpictures <root>: writes under <root> the picture bank ui/pictures/NN.png and, as the
 // program reads it, ui/pictures/bank.raw, the banks for the device pixel ratios from 1.25 to 3,
-// ui/pictures/bank-125.raw to bank-300.raw, the icons ui/icons/xiangqi*.png and the About
-// picture about/pictures/about.png.
+// ui/pictures/bank-125.raw to bank-300.raw, the icons ui/icons/xiangqi*.png, the About picture
+// about/pictures/about.png and, for the Windows program, which has no Qt to draw with, the About
+// pictures at the same ratios, about/pictures/about-125.png to about-300.png.
 #include "AboutDrawing.h"
 #include "IconDrawing.h"
 #include "PieceDrawing.h"
@@ -29,7 +30,8 @@ constexpr std::array kPieceCodes = {50, 51, 52, 53, 54, 55, 56, 60, 61, 62, 63, 
 constexpr std::array kLargeIconSizes = {48, 64, 128, 256};
 // The ratios besides 1 whose banks the program reads rather than draws: drawing the first
 // frame's 24 pictures at 1.5 or 2 took the program twice what the bare window needs to start.
-constexpr std::array kRatiosDrawnAhead = {1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
+// They are the scales Windows offers up to 300 %.
+constexpr std::array kRatiosDrawnAhead = {1.25, 1.5, 1.75, 2.0, 2.25, 2.5, 3.0};
 
 QFont loadSongFont() {
     if (songFamily().isEmpty()) {
@@ -84,6 +86,10 @@ QList<std::pair<int, QImage>> bankAt(qreal ratio, const QFont& song) {
     return bank;
 }
 
+QString percent(qreal ratio) {
+    return QString::number(qRound(ratio * 100));
+}
+
 void writeBanks(const QDir& root, const QFont& song) {
     const QList<std::pair<int, QImage>> bank = bankAt(1, song);
     for (const auto& [code, picture] : bank) {
@@ -91,7 +97,7 @@ void writeBanks(const QDir& root, const QFont& song) {
     }
     saveRaw(bank, root, QStringLiteral("bank.raw"));
     for (qreal ratio : kRatiosDrawnAhead) {
-        saveRaw(bankAt(ratio, song), root, QStringLiteral("bank-%1.raw").arg(qRound(ratio * 100)));
+        saveRaw(bankAt(ratio, song), root, QStringLiteral("bank-%1.raw").arg(percent(ratio)));
     }
 }
 
@@ -104,7 +110,12 @@ void writeIcons(const QDir& root, const QFont& song) {
 }
 
 void writeAbout(const QDir& root, const QFont& song) {
-    save(AboutDrawing(song).image(), root, QStringLiteral("about/pictures/about.png"));
+    const AboutDrawing about(song);
+    save(about.image(), root, QStringLiteral("about/pictures/about.png"));
+    for (qreal ratio : kRatiosDrawnAhead) {
+        save(about.image(ratio), root,
+             QStringLiteral("about/pictures/about-%1.png").arg(percent(ratio)));
+    }
 }
 
 } // namespace
