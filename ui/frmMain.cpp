@@ -1,6 +1,5 @@
 #include "frmMain.h"
 
-#include "Announcement.h"
 #include "BoardPoints.h"
 #include "ChineseUi.h"
 #include "NameOnlyIconProvider.h"
@@ -25,7 +24,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <algorithm>
-#include <numeric>
 #include <utility>
 
 namespace xiangqi {
@@ -117,7 +115,7 @@ frmMain::frmMain()
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state != Qt::ApplicationActive)
-                    backFromAnotherProgram_ = true;
+                    waitingAnnouncements_.leftForAnotherProgram();
             });
 }
 
@@ -261,9 +259,7 @@ void frmMain::setStatusText(std::string_view text) {
 void frmMain::announce(const std::function<std::string()>& text) {
     if (!QAccessible::isActive())
         return;
-    const bool othersWait = !waitingAnnouncements_.empty();
-    waitingAnnouncements_.push_back(text());
-    if (!othersWait && isActiveWindow())
+    if (waitingAnnouncements_.add(text()) && isActiveWindow())
         tellWaitingAnnouncements();
 }
 
@@ -273,26 +269,14 @@ void frmMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isActiveWindow())
         return;
-    if (waitingAnnouncements_.empty())
-        backFromAnotherProgram_ = false;
-    else
+    waitingAnnouncements_.windowActivated();
+    if (!waitingAnnouncements_.empty())
         QMetaObject::invokeMethod(this, &frmMain::tellWaitingAnnouncements, Qt::QueuedConnection);
 }
 
-// All in one text: a screen reader reads a notification's name only when it comes to the event,
-// by which time a second notification in a row would have replaced the first. Each announcement
-// ends in what the game is after it, so once the player has been in another program, only the
-// last one still tells the game as it is; the others describe a state that has since changed.
 void frmMain::tellWaitingAnnouncements() {
-    if (waitingAnnouncements_.empty() || !isActiveWindow())
-        return;
-    if (std::exchange(backFromAnotherProgram_, false))
-        waitingAnnouncements_.erase(waitingAnnouncements_.begin(), waitingAnnouncements_.end() - 1);
-    const std::string text =
-        std::accumulate(waitingAnnouncements_.begin() + 1, waitingAnnouncements_.end(),
-                        waitingAnnouncements_.front(), announcement::then);
-    waitingAnnouncements_.clear();
-    Label2->announce(QString::fromStdString(text));
+    if (!waitingAnnouncements_.empty() && isActiveWindow())
+        Label2->announce(QString::fromStdString(waitingAnnouncements_.take()));
 }
 
 void frmMain::enableCommand(Command command, bool enabled) {

@@ -4,13 +4,13 @@
 #include "Game.h"
 #include "PictureBank.h"
 #include "Toolkit.h"
+#include "WaitingAnnouncements.h"
 #include "WindowDesign.h"
 
 #include <QMainWindow>
 #include <array>
 #include <memory>
 #include <string>
-#include <vector>
 
 class QAction;
 class QFileDialog;
@@ -97,10 +97,7 @@ private:
     PictureBank Image2;
     Game game_{*this};
     bool saveCancelError_ = false;
-    // Announcements made while the window was not active, oldest first.
-    std::vector<std::string> waitingAnnouncements_;
-    // Another program has had the keyboard since the window was last active.
-    bool backFromAnotherProgram_ = false;
+    WaitingAnnouncements waitingAnnouncements_;
     bool saveDialogOpen_ = false;
     // The Save-As dialog uses its icons while it lives, so they go first.
     std::unique_ptr<NameOnlyIconProvider> saveDialogIcons_;

@@ -7,6 +7,8 @@
 #include "Utf16.h"
 #include "frmAbout.h"
 
+#include <algorithm>
+#include <array>
 #include <commctrl.h>
 #include <initializer_list>
 #include <utility>
@@ -32,6 +34,13 @@ enum Id : int {
     mnExit,
     mnAbout,
 };
+
+// The keyboard's cursor starts on red's king.
+constexpr int kRedKingPoint = 85;
+
+// Posted as the window becomes active, to tell the announcements that waited for it after the
+// system has told screen readers of the window and its focused control.
+constexpr UINT kTellWaitingAnnouncements = WM_APP;
 
 constexpr std::string_view kCtrl = "Ctrl+";
 static_assert(form::kStartShortcut.starts_with(kCtrl) &&
@@ -63,9 +72,12 @@ void setTabOrder(std::initializer_list<HWND> controls) {
 } // namespace
 
 // The window is made at the standard resolution and laid out at its monitor's once it exists.
-frmMain::frmMain(HINSTANCE instance)
-    : instance_(instance), icons_(instance, dpi_), fonts_(instance),
-      Image1(Image2, [this](int index) { Image1_Click(index); }), Image2(instance, dpi_) {
+frmMain::frmMain(HINSTANCE instance, UiAutomation& uia)
+    : instance_(instance), uia_(uia), icons_(instance, dpi_), fonts_(instance),
+      Image1(
+          Image2, uia, [this](int index) { Image1_Click(index); },
+          [this] { game_.announceStatus(); }),
+      Label2(uia), Image2(instance, dpi_) {
     const design::Pixels client = design::toPixels(form::kClient, dpi_);
     create({L"XiangqiMainWindow", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)}, kStyle, 0,
            utf16(design::kTitle).c_str(),
@@ -89,10 +101,24 @@ int frmMain::run(int show) {
     return static_cast<int>(message.wParam);
 }
 
-// Ctrl+N, and the keys of a dialog: Tab between the buttons, Space and Enter to press one.
+// Ctrl+N, Return on a button and the keys of a dialog: Tab from control to control, Space to
+// press a button, the arrows for the board.
 bool frmMain::translate(MSG& message) {
     return ::TranslateAcceleratorW(hwnd(), accelerators_, &message) ||
-           ::IsDialogMessageW(hwnd(), &message);
+           pressFocusedButton(message) || ::IsDialogMessageW(hwnd(), &message);
+}
+
+// Return presses a focused button, once for each press, as Space does; Windows would press the
+// window's default button, which this one has none of. The keypad's Enter is a screen reader's,
+// as on the board: it does nothing.
+bool frmMain::pressFocusedButton(const MSG& message) {
+    const auto buttons = buttonsInTabOrder();
+    if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN ||
+        std::ranges::find(buttons, message.hwnd) == buttons.end())
+        return false;
+    if (!(HIWORD(message.lParam) & (KF_EXTENDED | KF_REPEAT)))
+        command(::GetDlgCtrlID(message.hwnd));
+    return true;
 }
 
 LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -109,9 +135,21 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE)
+        if (LOWORD(wParam) == WA_INACTIVE) {
             lastFocus_ = ::GetFocus();
+            break;
+        }
+        waitingAnnouncements_.windowActivated();
+        if (!waitingAnnouncements_.empty())
+            ::PostMessageW(hwnd(), kTellWaitingAnnouncements, 0, 0);
         break;
+    case WM_ACTIVATEAPP:
+        if (!wParam)
+            waitingAnnouncements_.leftForAnotherProgram();
+        break;
+    case kTellWaitingAnnouncements:
+        tellWaitingAnnouncements();
+        return 0;
     case WM_SETFOCUS:
         restoreFocus();
         return 0;
@@ -177,15 +215,22 @@ void frmMain::createControls() {
     cmdUndo = createButton(form::cmdUndo, Id::cmdUndo);
     cmdAbort = createButton(form::cmdAbort, Id::cmdAbort);
     cmdStart = createButton(form::cmdStart, Id::cmdStart);
+    // The Tab key goes into the frame, on to the board.
     Frame1 =
-        ::CreateWindowExW(0, WC_BUTTONW, utf16(form::Frame1.text).c_str(),
+        ::CreateWindowExW(WS_EX_CONTROLPARENT, WC_BUTTONW, utf16(form::Frame1.text).c_str(),
                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | BS_GROUPBOX,
                           0, 0, 0, 0, hwnd(), nullptr, instance_, nullptr);
     Image1.create(Frame1);
+    Image1.setFocusPoint(kRedKingPoint);
     Label2.create(hwnd(), colourOf(form::kStatusFont));
     Label2.setText(form::Label2.text);
     Label1.create(hwnd(), utf16(form::Label1.text), colourOf(form::kTitleFont));
-    setTabOrder({cmdStart, cmdAbort, cmdUndo, cmdSave, Frame1});
+    const auto buttons = buttonsInTabOrder();
+    setTabOrder({buttons[0], buttons[1], buttons[2], buttons[3], Frame1});
+}
+
+std::array<HWND, 4> frmMain::buttonsInTabOrder() const {
+    return {cmdStart, cmdAbort, cmdUndo, cmdSave};
 }
 
 // The board points take the area of their cells at the standard resolution, scaled.
@@ -300,17 +345,28 @@ void frmMain::setStatusText(std::string_view text) {
     Label2.setText(text);
 }
 
-// Nothing is told to screen readers yet.
-void frmMain::announce(const std::function<std::string()>&) {}
+// A question's box takes the activation from the window, which gets it back as the box closes:
+// a screen reader then reads the window and its focused control anew, and would talk over an
+// announcement made before. So what the game announces while the window is not active waits,
+// behind whatever already waits, until it is.
+void frmMain::announce(const std::function<std::string()>& text) {
+    if (!uia_.clientsAreListening())
+        return;
+    if (waitingAnnouncements_.add(text()) && active())
+        tellWaitingAnnouncements();
+}
 
-// A button that holds the focus as it is disabled hands it on to the next enabled button, so
-// the keyboard keeps working.
+void frmMain::tellWaitingAnnouncements() {
+    if (!waitingAnnouncements_.empty() && active())
+        Label2.announce(waitingAnnouncements_.take());
+}
+
+bool frmMain::active() const {
+    return ::GetActiveWindow() == hwnd();
+}
+
 void frmMain::enableCommand(Command command, bool enabled) {
-    const auto enableButton = [&](HWND button) {
-        if (!enabled && ::GetFocus() == button)
-            ::SetFocus(::GetNextDlgTabItem(hwnd(), button, FALSE));
-        ::EnableWindow(button, enabled);
-    };
+    const auto enableButton = [&](HWND button) { this->enableButton(button, enabled); };
     const auto enableItem = [&](int id) {
         ::EnableMenuItem(menu_, static_cast<UINT>(id),
                          MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
@@ -329,6 +385,21 @@ void frmMain::enableCommand(Command command, bool enabled) {
     case Command::mnSave:
         return enableItem(Id::mnSave);
     }
+}
+
+// A button that holds the focus as it is disabled hands it on to the next enabled button, so
+// the keyboard keeps working; not to the board, which the Tab key would reach: a click on a
+// button leaves no cursor on the board. 开局 is always enabled.
+void frmMain::enableButton(HWND button, bool enabled) {
+    if (!enabled && ::GetFocus() == button) {
+        const auto buttons = buttonsInTabOrder();
+        auto next = std::ranges::find(buttons, button);
+        do
+            next = next + 1 == buttons.end() ? buttons.begin() : next + 1;
+        while (!::IsWindowEnabled(*next));
+        ::SetFocus(*next);
+    }
+    ::EnableWindow(button, enabled);
 }
 
 void frmMain::setBusyPointer(bool busy) {

@@ -9,7 +9,11 @@
 #include "StatusLabel.h"
 #include "TitleLabel.h"
 #include "Toolkit.h"
+#include "UiAutomation.h"
+#include "WaitingAnnouncements.h"
 #include "Window.h"
+
+#include <array>
 
 namespace xiangqi::win32 {
 
@@ -17,10 +21,11 @@ namespace xiangqi::win32 {
 // command buttons and the menus with the shortcut Ctrl+N. It shows what the game logic asks for
 // and hands the user's clicks and commands to it. Its client area is laid out in twips at the
 // resolution of the monitor it is on, and again, with its fonts, pictures and icons, when it
-// moves to a monitor of another resolution.
+// moves to a monitor of another resolution. Screen readers hear what the game announces through
+// `uia`.
 class frmMain : public Window, public Toolkit {
 public:
-    explicit frmMain(HINSTANCE instance);
+    frmMain(HINSTANCE instance, UiAutomation& uia);
     ~frmMain() override;
 
     // Shows the window and runs the program until the window has been closed; gives the exit
@@ -48,6 +53,7 @@ private:
     void Form_Load();
     void createControls();
     HWND createButton(const design::Control& control, int id);
+    std::array<HWND, 4> buttonsInTabOrder() const;
     HMENU createMenus();
     void dpiChanged(int dpi, const RECT& suggested);
     SIZE windowSizeAt(int dpi) const;
@@ -55,7 +61,11 @@ private:
     void layOutControls();
     void command(int id);
     void restoreFocus();
+    bool active() const;
+    void tellWaitingAnnouncements();
     bool translate(MSG& message);
+    bool pressFocusedButton(const MSG& message);
+    void enableButton(HWND button, bool enabled);
     void Image1_Click(int index);
     void cmdStart_Click();
     void cmdAbort_Click();
@@ -63,6 +73,7 @@ private:
     void cmdSave_Click();
 
     HINSTANCE instance_;
+    UiAutomation& uia_;
     // The screen's resolution the window is laid out for.
     int dpi_ = design::kStandardDpi;
     ProgramIcons icons_;
@@ -84,6 +95,7 @@ private:
     SaveDialog cdl1;
 
     HWND lastFocus_ = nullptr;
+    WaitingAnnouncements waitingAnnouncements_;
     bool busy_ = false;
     Game game_{*this};
 };

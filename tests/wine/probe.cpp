@@ -10,6 +10,12 @@
 //   probe controls HANDLE            prints its child windows, one a line, in the order of the
 //                                    Tab key: class, enabled or disabled, screen left, top,
 //                                    width, height, text; separated by tabs
+//   probe wait-focus HANDLE TEXT     waits (a minute at most) until the keyboard focus of the
+//                                    window's thread is on a window of that text
+//   probe elements HANDLE CLASS      prints what UI Automation clients read of the window of
+//                                    class CLASS inside window HANDLE: its element, then each
+//                                    of the element's children, one a line: control type,
+//                                    "focused" or "-", name; separated by tabs
 //   probe render-text FONT FACE PIXELS CHARSET RRGGBB TEXT BMP
 //                                    draws TEXT in the font FACE of the font file FONT, PIXELS
 //                                    high, on the system's face colour, into the 24-bit BMP file
@@ -22,7 +28,11 @@
 //                                    manifest of PROGRAM declares, as Windows reads it
 #include <cstdio>
 #include <cwchar>
+#include <ole2.h>
+#include <oleauto.h>
 #include <string>
+#include <uiautomationclient.h>
+#include <uiautomationcore.h>
 #include <vector>
 #include <windows.h>
 
@@ -175,6 +185,141 @@ int describeControls(HWND window) {
     if (!::IsWindow(window))
         return fail(L"no such window");
     ::EnumChildWindows(window, &describeControl, 0);
+    return 0;
+}
+
+std::wstring focusText(HWND window) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &thread) ||
+        !thread.hwndFocus)
+        return {};
+    return textOf(thread.hwndFocus);
+}
+
+int waitFocus(HWND window, const wchar_t* text) {
+    if (waitFor([window, text] { return focusText(window) == text ? window : nullptr; }))
+        return 0;
+    return fail(std::wstring(L"the focus is on '") + focusText(window) + L"', not on '" + text +
+                L"'");
+}
+
+// UI Automation's client calls on nodes, which Wine 8 implements where it lacks the COM client
+// (CUIAutomation); looked up by name, as Debian's MinGW-w64 neither declares them in C++ nor has
+// their import library.
+DECLARE_HANDLE(HUIANODE);
+struct UiaCondition {
+    int conditionType; // ConditionType_True is 0
+};
+struct UiaCacheRequest {
+    UiaCondition* viewCondition;
+    int scope; // TreeScope_Element is 1
+    PROPERTYID* properties;
+    int propertyCount;
+    PATTERNID* patterns;
+    int patternCount;
+    int elementMode;
+};
+
+class UiaClient {
+public:
+    // The nodes of another program's elements come through COM.
+    UiaClient() : library_(::LoadLibraryW(L"uiautomationcore.dll")) {
+        ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    }
+
+    HUIANODE nodeFromHandle(HWND window) const {
+        HUIANODE node = nullptr;
+        const auto fromHandle = function<HRESULT(WINAPI*)(HWND, HUIANODE*)>("UiaNodeFromHandle");
+        return fromHandle && SUCCEEDED(fromHandle(window, &node)) ? node : nullptr;
+    }
+
+    // The node next to `node` in `direction`, which `node` is released for; none at the end.
+    HUIANODE navigate(HUIANODE node, NavigateDirection direction) const {
+        UiaCondition all{0};
+        UiaCacheRequest request{&all, 1, nullptr, 0, nullptr, 0, 0};
+        SAFEARRAY* found = nullptr;
+        BSTR structure = nullptr;
+        const auto navigate =
+            function<HRESULT(WINAPI*)(HUIANODE, NavigateDirection, UiaCondition*, UiaCacheRequest*,
+                                      SAFEARRAY**, BSTR*)>("UiaNavigate");
+        const auto fromVariant =
+            function<HRESULT(WINAPI*)(VARIANT*, HUIANODE*)>("UiaHUiaNodeFromVariant");
+        HUIANODE next = nullptr;
+        if (navigate(node, direction, &all, &request, &found, &structure) == S_OK && found) {
+            LONG first[] = {0, 0};
+            VARIANT value;
+            ::VariantInit(&value);
+            if (SUCCEEDED(::SafeArrayGetElement(found, first, &value)))
+                fromVariant(&value, &next);
+            ::SafeArrayDestroy(found);
+        }
+        ::SysFreeString(structure);
+        release(node);
+        return next;
+    }
+
+    void release(HUIANODE node) const {
+        if (const auto free = function<BOOL(WINAPI*)(HUIANODE)>("UiaNodeRelease"))
+            free(node);
+    }
+
+    // Control type, focused or not, name.
+    std::wstring describe(HUIANODE node) const {
+        VARIANT type = property(node, UIA_ControlTypePropertyId);
+        VARIANT focused = property(node, UIA_HasKeyboardFocusPropertyId);
+        VARIANT name = property(node, UIA_NamePropertyId);
+        std::wstring line = std::to_wstring(type.vt == VT_I4 ? type.lVal : 0) + L"\t" +
+                            (focused.vt == VT_BOOL && focused.boolVal ? L"focused" : L"-") + L"\t" +
+                            (name.vt == VT_BSTR ? name.bstrVal : L"");
+        for (VARIANT* value : {&type, &focused, &name})
+            ::VariantClear(value);
+        return line;
+    }
+
+private:
+    template <typename Function> Function function(const char* name) const {
+        return reinterpret_cast<Function>(
+            reinterpret_cast<void*>(::GetProcAddress(library_, name)));
+    }
+
+    VARIANT property(HUIANODE node, PROPERTYID id) const {
+        VARIANT value;
+        ::VariantInit(&value);
+        function<HRESULT(WINAPI*)(HUIANODE, PROPERTYID, VARIANT*)>("UiaGetPropertyValue")(node, id,
+                                                                                          &value);
+        return value;
+    }
+
+    HMODULE library_;
+};
+
+struct ClassSearch {
+    const wchar_t* windowClass;
+    HWND found;
+};
+
+BOOL CALLBACK matchClass(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<ClassSearch*>(lParam);
+    if (classOf(window) != search->windowClass)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+int describeElements(HWND window, const wchar_t* windowClass) {
+    ClassSearch search{windowClass, nullptr};
+    ::EnumChildWindows(window, &matchClass, reinterpret_cast<LPARAM>(&search));
+    const UiaClient client;
+    const HUIANODE element = search.found ? client.nodeFromHandle(search.found) : nullptr;
+    if (!element)
+        return fail(std::wstring(L"no element of a window ") + windowClass);
+    print(client.describe(element));
+    HUIANODE child = client.navigate(element, NavigateDirection_FirstChild);
+    while (child) {
+        print(client.describe(child));
+        child = client.navigate(child, NavigateDirection_NextSibling);
+    }
     return 0;
 }
 
@@ -347,6 +492,10 @@ int wmain(int count, wchar_t** arguments) {
         return describeWindow(handleOf(arguments[2]));
     if (command == L"controls" && count == 3)
         return describeControls(handleOf(arguments[2]));
+    if (command == L"wait-focus" && count == 4)
+        return waitFocus(handleOf(arguments[2]), arguments[3]);
+    if (command == L"elements" && count == 4)
+        return describeElements(handleOf(arguments[2]), arguments[3]);
     if (command == L"render-text" && count == 9)
         return renderText(arguments + 2);
     if (command == L"system-colour" && count == 3)

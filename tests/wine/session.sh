@@ -69,16 +69,18 @@ click_control() {
     xdotool mousemove --sync $((left + width / 2)) $((top + height / 2)) click 1
 }
 
-# Waits for a message box of the program that says $1; prints its handle.
+# Waits for a message box of the program that says $1; prints its handle. The box shows before
+# it has all its controls.
 wait_for_message() {
     local box
     box=$(probe wait-window 'Tovan 中国象棋' '#32770') || fail "no message box '$1' appeared"
-    control_line "$box" "$1" >/dev/null || fail "the message box says: $(probe controls "$box")"
+    wait_for_control "$box" "$1"
     echo "$box"
 }
 
-# Clicks button $2 of the message box $1 and waits for the box to close.
+# Clicks button $2 of the message box $1, once it has it, and waits for the box to close.
 answer() {
+    wait_for_control "$1" "$2"
     click_control "$1" "$2"
     probe wait-gone "$1" || fail "the message box stayed after '$2'"
 }

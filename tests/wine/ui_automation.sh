@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# What screen readers read of the Windows program through UI Automation, read from outside by
+# the probe as a client reads it under Wine: the board a group of the 90 points, each named as
+# on Linux by what stands on it and where; the point under the keyboard's cursor focused, as the
+# arrows move it; the names following a move; the status label a status bar named by its text.
+# Wine 8 hands no event to a client and lacks the notification: what the program raises is
+# checked by tst_uiautomation_windows.
+source "$(dirname "$0")/session.sh"
+start_x_server
+start_windows_game
+
+read_board() {
+    board=$(probe elements "$window" XiangqiBoardPoints) || fail "the board has no element"
+}
+
+# Fails unless the element of point $1 reads $2 (focused or -) and $3.
+expect_point() {
+    local line
+    line=$(sed -n "$(($1 + 2))p" <<<"$board")
+    [ "$line" = "50029"$'\t'"$2"$'\t'"$3" ] || fail "point $1 reads '$line', not '$2 $3'"
+}
+
+# Waits until point $1 is the one focused element of the board, as after the program has
+# handled a key.
+wait_for_focused_point() {
+    wait_until focused_point_is "$1" || fail "point $1 is not the focused one: $(grep -n focused <<<"$board")"
+}
+focused_point_is() {
+    read_board
+    [ "$(grep -n $'\tfocused\t' <<<"$board" | cut -d : -f 1)" = $(($1 + 2)) ]
+}
+
+read_board
+[ "$(head -n 1 <<<"$board")" = "50026"$'\t-\t棋盘' ] || fail "the board reads '$(head -n 1 <<<"$board")'"
+[ "$(wc -l <<<"$board")" -eq 91 ] || fail "the board has $(($(wc -l <<<"$board") - 1)) points"
+expect_point 0 - '黑 车，第1行，第1列'
+expect_point 64 - '红 炮，第8行，第2列'
+expect_point 40 - '空位，第5行，第5列'
+expect_point 89 - '红 车，第10行，第9列'
+[ "$(probe elements "$window" XiangqiStatusLabel)" = "50017"$'\t-\t红行' ] ||
+    fail "the status reads '$(probe elements "$window" XiangqiStatusLabel)'"
+
+xdotool key --delay 50 Tab Tab
+wait_for_focused_point 85
+expect_point 85 focused '红 帅，第10行，第5列'
+xdotool key --delay 50 Up Up Left Left Left
+wait_for_focused_point 64
+
+xdotool key --delay 50 space Right Right Right Return
+wait_for_control "$window" '黑 行'
+wait_for_focused_point 67
+expect_point 67 focused '红 炮，第8行，第5列'
+expect_point 64 - '空位，第8行，第2列'
+[ "$(probe elements "$window" XiangqiStatusLabel)" = "50017"$'\t-\t黑 行' ] ||
+    fail "the status reads '$(probe elements "$window" XiangqiStatusLabel)'"
+echo "PASS: a UI Automation client read the board's points and the status"
