@@ -22,6 +22,17 @@ using RaisePropertyChangedEvent = HRESULT WINAPI(IRawElementProviderSimple*, PRO
                                                  VARIANT);
 using RaiseNotificationEvent = HRESULT WINAPI(IRawElementProviderSimple*, int, int, BSTR, BSTR);
 using DisconnectProvider = HRESULT WINAPI(IRawElementProviderSimple*);
+using IncrementMtaUsage = HRESULT WINAPI(CO_MTA_USAGE_COOKIE*);
+
+// UI Automation serves clients from a thread of the process's multithreaded apartment, which
+// Wine 8 ends whenever the last client lets go of the last element; a client asking at that
+// moment deadlocks the apartment's teardown and the window with it. Holding the apartment for
+// the program's lifetime leaves nothing to tear down; Windows has no need of it, nor harm.
+void holdMultithreadedApartment() {
+    CO_MTA_USAGE_COOKIE cookie = nullptr;
+    if (const auto hold = systemFunction<IncrementMtaUsage>(L"ole32.dll", "CoIncrementMTAUsage"))
+        hold(&cookie);
+}
 } // namespace
 
 template <typename Function> Function* UiAutomationCore::function(const char* name) const {
@@ -30,8 +41,10 @@ template <typename Function> Function* UiAutomationCore::function(const char* na
 
 // From the system's folder only, never from one planted beside the program.
 void UiAutomationCore::load() {
-    if (!library_)
-        library_ = ::LoadLibraryExW(kLibrary, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (library_)
+        return;
+    holdMultithreadedApartment();
+    library_ = ::LoadLibraryExW(kLibrary, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
 LRESULT UiAutomationCore::returnRawElementProvider(HWND window, WPARAM wParam, LPARAM lParam,

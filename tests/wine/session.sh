@@ -16,9 +16,13 @@ finish_wine() {
 }
 trap finish_wine EXIT
 
-# Runs probe.exe (see its first lines for the commands).
+# Runs probe.exe (see its first lines for the commands); one that gets no answer from the
+# program in WAIT_SECONDS fails, and says so, as a frozen program never answers.
 probe() {
-    "${wine_locale[@]}" wine "$probe_program" "$@"
+    local status=0
+    timeout "$WAIT_SECONDS" "${wine_locale[@]}" wine "$probe_program" "$@" || status=$?
+    [ "$status" -ne 124 ] || echo "FAIL: probe $1 got no answer in $WAIT_SECONDS s" >&2
+    return "$status"
 }
 
 # The Windows form of a Linux path, on Wine's drive Z:.
